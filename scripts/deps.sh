@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing hueprev need.
+# As root it installs what is missing; otherwise it names the missing packages and stops.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config clang clang-tidy clang-format libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # end-to-end tests, screenshots and benchmarks under a virtual display
+  xvfb xauth xdotool xclip x11-utils libx11-dev python3 fonts-dejavu-core time
+  # resource script and packaging checks
+  binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "hueprev needs these Debian packages: ${missing[*]}" >&2
+  echo "Install them with: sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -1,0 +1,77 @@
+#include "preview/renderer.h"
+#include "tests/recordingsink.h"
+
+#include <gtest/gtest.h>
+
+namespace hueprev::testing {
+namespace {
+
+struct RenderCase
+{
+    const char *name;
+    std::u16string input;
+    std::vector<Op> ops; // everything after clear and caret-to-start
+};
+
+class RendererTable : public ::testing::TestWithParam<RenderCase>
+{
+};
+
+TEST_P(RendererTable, ProducesExactOperationSequence)
+{
+    const RenderCase &c = GetParam();
+    RecordingSink sink;
+    renderNickname(c.input, sink);
+
+    std::vector<Op> expected{{Op::Clear, 0, {}}, {Op::CaretToStart, 0, {}}};
+    expected.insert(expected.end(), c.ops.begin(), c.ops.end());
+    EXPECT_EQ(sink.ops, expected);
+}
+
+using O = Op;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Examples, RendererTable, ::testing::Values(
+    RenderCase{"plain", u"abc", {O::set(7), O::ins(u"abc")}},
+    RenderCase{"two_codes", u"^1Red^7White",
+               {O::set(7), O::ins(u""), O::set(1), O::ins(u"Red"), O::set(7), O::ins(u"White")}},
+    RenderCase{"caret_before_letter", u"a^xb", {O::set(7), O::ins(u"a^"), O::ins(u"xb")}},
+    RenderCase{"caret_before_code", u"^^1x",
+               {O::set(7), O::ins(u"^"), O::ins(u""), O::set(1), O::ins(u"x")}},
+    RenderCase{"trailing_caret", u"ab^", {O::set(7), O::ins(u"ab^"), O::ins(u"")}},
+    RenderCase{"lone_caret", u"^", {O::set(7), O::ins(u"^"), O::ins(u"")}},
+    RenderCase{"code_takes_one_digit", u"^12", {O::set(7), O::ins(u""), O::set(1), O::ins(u"2")}},
+    RenderCase{"black", u"a^0b", {O::set(7), O::ins(u"a"), O::set(0), O::ins(u"b")}},
+    RenderCase{"empty", u"", {O::set(7), O::ins(u"")}},
+    RenderCase{"codes_in_a_row", u"^1^2abc",
+               {O::set(7), O::ins(u""), O::set(1), O::ins(u""), O::set(2), O::ins(u"abc")}},
+    RenderCase{"code_at_end", u"ab^1", {O::set(7), O::ins(u"ab"), O::set(1), O::ins(u"")}},
+    RenderCase{"double_caret", u"^^", {O::set(7), O::ins(u"^"), O::ins(u"^"), O::ins(u"")}},
+    RenderCase{"triple_caret_code", u"^^^1x",
+               {O::set(7), O::ins(u"^"), O::ins(u"^"), O::ins(u""), O::set(1), O::ins(u"x")}},
+    RenderCase{"caret_space", u"^ a", {O::set(7), O::ins(u"^"), O::ins(u" a")}},
+    RenderCase{"trailing_caret_after_code", u"^3a^",
+               {O::set(7), O::ins(u""), O::set(3), O::ins(u"a^"), O::ins(u"")}},
+    RenderCase{"every_colour", u"^0^9^8",
+               {O::set(7), O::ins(u""), O::set(0), O::ins(u""), O::set(9), O::ins(u""), O::set(8),
+                O::ins(u"")}},
+    RenderCase{"non_ascii_passes", u"\u00e9^5\u4e2d\U0001F600",
+               {O::set(7), O::ins(u"\u00e9"), O::set(5), O::ins(u"\u4e2d\U0001F600")}},
+    RenderCase{"wide_digit_is_text", u"^\uFF11x", {O::set(7), O::ins(u"^"), O::ins(u"\uFF11x")}}),
+    [](const ::testing::TestParamInfo<RenderCase> &info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Renderer, EveryRenderStartsAfresh)
+{
+    DocumentSink doc;
+    renderNickname(u"ab^1x", doc);
+    renderNickname(u"ab^1", doc);
+
+    DocumentSink fresh;
+    renderNickname(u"ab^1", fresh);
+    EXPECT_EQ(doc.cells, fresh.cells);
+    ASSERT_EQ(doc.cells.size(), 2U);
+    EXPECT_EQ(doc.cells[1].color, colorOf(7));
+}
+
+} // namespace
+} // namespace hueprev::testing

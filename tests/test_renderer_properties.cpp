@@ -1,0 +1,100 @@
+// Generated inputs checked against properties that any wrong renderer breaks.
+#include "preview/renderer.h"
+#include "tests/recordingsink.h"
+#include "tests/reference.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace hueprev::testing {
+namespace {
+
+std::vector<std::u16string> generatedInputs(int count)
+{
+    // Rich in carets and digits, with some text that only looks like digits.
+    static constexpr char16_t alphabet[] = {u'^', u'^', u'^', u'^', u'0', u'1', u'7', u'9', u'a', u' ',
+                                            u'\u00e9', u'\uFF11', char16_t{0xD83D}, char16_t{0xDE00}, u'<', u'\n'};
+    std::mt19937 rng(20261208);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(alphabet) - 1);
+    std::uniform_int_distribution<int> length(0, 40);
+    std::vector<std::u16string> inputs;
+    for (int n = 0; n < count; ++n) {
+        std::u16string s;
+        for (int i = length(rng); i > 0; --i) {
+            s.push_back(alphabet[pick(rng)]);
+        }
+        inputs.push_back(std::move(s));
+    }
+    return inputs;
+}
+
+class RendererProperties : public ::testing::Test
+{
+protected:
+    const std::vector<std::u16string> inputs = generatedInputs(5000);
+};
+
+TEST_F(RendererProperties, PreviewMatchesPlainRule)
+{
+    for (const auto &input : inputs) {
+        DocumentSink doc;
+        renderNickname(input, doc);
+        const auto expected = referencePreview(input);
+        ASSERT_EQ(doc.cells.size(), expected.size()) << printable(input);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            ASSERT_EQ(doc.cells[i].ch, expected[i].ch) << printable(input) << " at " << i;
+            ASSERT_EQ(doc.cells[i].color, expected[i].color) << printable(input) << " at " << i;
+        }
+    }
+}
+
+TEST_F(RendererProperties, ColourChangesComeOnlyFromCodes)
+{
+    for (const auto &input : inputs) {
+        RecordingSink sink;
+        renderNickname(input, sink);
+        std::vector<ColorValue> changes;
+        for (std::size_t i = 3; i < sink.ops.size(); ++i) {
+            if (sink.ops[i].kind == Op::SetColor) {
+                changes.push_back(sink.ops[i].color);
+                // Each code inserts the text before it, even when empty.
+                ASSERT_EQ(sink.ops[i - 1].kind, Op::Insert) << printable(input);
+            }
+        }
+        EXPECT_EQ(changes, referenceCodeColors(input)) << printable(input);
+    }
+}
+
+TEST_F(RendererProperties, SequenceIsWellFormedAndBounded)
+{
+    for (const auto &input : inputs) {
+        RecordingSink sink;
+        renderNickname(input, sink);
+        ASSERT_GE(sink.ops.size(), 4U);
+        EXPECT_EQ(sink.ops[0].kind, Op::Clear);
+        EXPECT_EQ(sink.ops[1].kind, Op::CaretToStart);
+        EXPECT_EQ(sink.ops[2], Op::set(7));
+        EXPECT_EQ(sink.ops.back().kind, Op::Insert);
+        for (std::size_t i = 2; i < sink.ops.size(); ++i) {
+            EXPECT_NE(sink.ops[i].kind, Op::Clear);
+            EXPECT_NE(sink.ops[i].kind, Op::CaretToStart);
+        }
+        // At most one insert and one colour change per character, plus the fixed ones.
+        EXPECT_LE(sink.ops.size(), 2 * input.size() + 5) << printable(input);
+    }
+}
+
+TEST_F(RendererProperties, ResultDependsOnlyOnCurrentText)
+{
+    DocumentSink reused;
+    for (std::size_t n = 0; n < inputs.size(); ++n) {
+        renderNickname(inputs[n], reused);
+        DocumentSink fresh;
+        renderNickname(inputs[n], fresh);
+        ASSERT_EQ(reused.cells, fresh.cells) << printable(inputs[n]);
+    }
+}
+
+} // namespace
+} // namespace hueprev::testing
