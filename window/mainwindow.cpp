@@ -1,0 +1,77 @@
+#include "window/mainwindow.h"
+
+#include "preview/renderer.h"
+#include "window/commands.h"
+#include "window/platform.h"
+#include "window/singleline.h"
+#include "ui_mainwindow.h"
+
+#include <QButtonGroup>
+
+#include <limits>
+
+// Resources compiled into a static library must be registered by hand.
+static void initResources()
+{
+    Q_INIT_RESOURCE(hueprev);
+}
+
+namespace hueprev {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/hueprev-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui::frmMain>())
+{
+    initResources();
+    ui_->setupUi(this);
+    setWindowIcon(applicationIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // Designer stores whole point sizes only.
+    QFont inputFont = ui_->txtIn->font();
+    inputFont.setPointSizeF(14.25);
+    ui_->txtIn->setFont(inputFont);
+    // Qt would otherwise cut a long paste at 32767 characters without a word.
+    ui_->txtIn->setMaxLength(std::numeric_limits<int>::max());
+    ui_->txtIn->setValidator(new SingleLineValidator(ui_->txtIn));
+    ui_->txtOut->document()->setDocumentMargin(2);
+
+    for (int index = 0; index < 10; ++index) {
+        auto *button = findChild<QAbstractButton *>(QStringLiteral("cmdAddColor_%1").arg(index));
+        ui_->cmdAddColor->setId(button, index);
+    }
+
+    txtIn_ = new TextBox(ui_->txtIn);
+    connect(txtIn_, &TextBox::change, this, &MainWindow::txtIn_Change);
+    connect(txtIn_, &TextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
+    connect(ui_->cmdAddColor, &QButtonGroup::idClicked, this, &MainWindow::cmdAddColor_Click);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::txtIn_Change()
+{
+    const QString text = txtIn_->text();
+    RichTextPreview preview(ui_->txtOut);
+    renderNickname(u16view(text), preview);
+}
+
+void MainWindow::txtIn_KeyPress(char16_t &keyAscii)
+{
+    selectAllOnEnter(*txtIn_, keyAscii);
+}
+
+void MainWindow::cmdAddColor_Click(int index)
+{
+    addColorCode(*txtIn_, index);
+}
+
+} // namespace hueprev

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+#include <memory>
+
+class QButtonGroup;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace hueprev {
+
+class TextBox;
+
+// The icon at every size drawn for it.
+QIcon applicationIcon();
+
+// The one window: the input box, the row of colour buttons and the preview.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+private:
+    void txtIn_Change();
+    void txtIn_KeyPress(char16_t &keyAscii);
+    void cmdAddColor_Click(int index);
+
+    std::unique_ptr<Ui::frmMain> ui_;
+    TextBox *txtIn_;
+};
+
+} // namespace hueprev

@@ -1,0 +1,142 @@
+#include "window/platform.h"
+
+#include "preview/linebreaks.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace hueprev {
+
+namespace {
+// QTextCursor::insertText starts a new paragraph at these; the preview is one line.
+constexpr char16_t kBeginningOfFrame = 0xFDD0;
+constexpr char16_t kEndOfFrame = 0xFDD1;
+
+QString previewText(std::u16string_view text)
+{
+    QString s(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(text.size()));
+    for (QChar &c : s) {
+        const char16_t u = c.unicode();
+        if (isLineBreak(u)) {
+            c = QChar(u' ');
+        } else if (u == kBeginningOfFrame || u == kEndOfFrame) {
+            c = QChar::ReplacementCharacter;
+        }
+    }
+    return s;
+}
+} // namespace
+
+RichTextPreview::RichTextPreview(QTextEdit *box) : cursor_(box->document())
+{
+    box->document()->setUndoRedoEnabled(false);
+    cursor_.beginEditBlock();
+}
+
+RichTextPreview::~RichTextPreview()
+{
+    cursor_.endEditBlock();
+}
+
+void RichTextPreview::clear()
+{
+    cursor_.select(QTextCursor::Document);
+    cursor_.removeSelectedText();
+    // A fresh format, so nothing of the last render's formatting lingers.
+    cursor_.setBlockCharFormat(QTextCharFormat());
+    format_ = QTextCharFormat();
+}
+
+void RichTextPreview::caretToStart()
+{
+    cursor_.movePosition(QTextCursor::Start);
+}
+
+void RichTextPreview::setColor(ColorValue color)
+{
+    format_.setForeground(QColor(redOf(color), greenOf(color), blueOf(color)));
+}
+
+void RichTextPreview::insert(std::u16string_view text)
+{
+    if (!text.empty()) {
+        cursor_.insertText(previewText(text), format_);
+    }
+}
+
+TextBox::TextBox(QLineEdit *edit) : QObject(edit), edit_(edit)
+{
+    edit_->installEventFilter(this);
+    connect(edit_, &QLineEdit::textChanged, this, [this] {
+        kept_.reset();
+        emit change();
+    });
+}
+
+QString TextBox::text() const
+{
+    return edit_->text();
+}
+
+void TextBox::setSelStart(int position)
+{
+    kept_.reset();
+    edit_->setCursorPosition(position);
+    edit_->deselect();
+}
+
+void TextBox::setSelLength(int length)
+{
+    kept_.reset();
+    edit_->setSelection(edit_->cursorPosition(), length);
+}
+
+void TextBox::setSelText(const QString &text)
+{
+    if (kept_ && !edit_->hasFocus()) {
+        edit_->setSelection(kept_->start, kept_->length);
+    }
+    kept_.reset();
+    edit_->insert(text);
+}
+
+void TextBox::setFocus()
+{
+    edit_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TextBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != edit_) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        // Runs before QLineEdit deselects.
+        if (edit_->hasSelectedText()) {
+            kept_ = Selection{edit_->selectionStart(), static_cast<int>(edit_->selectedText().size())};
+        }
+        break;
+    case QEvent::FocusIn:
+        kept_.reset();
+        break;
+    case QEvent::KeyPress: {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (typed.size() == 1) {
+            char16_t keyAscii = typed.front().unicode();
+            emit keyPress(keyAscii);
+            if (keyAscii == 0) {
+                return true;
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace hueprev

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "preview/renderer.h"
+
+#include <QObject>
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <optional>
+
+class QLineEdit;
+class QTextEdit;
+
+namespace hueprev {
+
+// A QString's UTF-16 data without a copy; valid while the string lives unchanged.
+inline std::u16string_view u16view(const QString &s)
+{
+    return {reinterpret_cast<const char16_t *>(s.utf16()), static_cast<std::size_t>(s.size())};
+}
+
+// One render into the rich-text preview box. All operations between
+// construction and destruction form a single edit of the document, so it is
+// laid out once, and nothing reaches the undo history.
+class RichTextPreview final : public PreviewSink
+{
+public:
+    explicit RichTextPreview(QTextEdit *box);
+    ~RichTextPreview() override;
+    RichTextPreview(const RichTextPreview &) = delete;
+    RichTextPreview &operator=(const RichTextPreview &) = delete;
+
+    void clear() override;
+    void caretToStart() override;
+    void setColor(ColorValue color) override;
+    // Always plain text: markup in a name is shown as typed.
+    void insert(std::u16string_view text) override;
+
+private:
+    QTextCursor cursor_;
+    QTextCharFormat format_;
+};
+
+// The single-line input box with the classic text-box model: a selection that
+// survives losing the focus, SelStart/SelLength/SelText, and Change and
+// KeyPress events.
+class TextBox : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TextBox(QLineEdit *edit);
+
+    QString text() const;
+    // Moves the caret and empties the selection.
+    void setSelStart(int position);
+    // Selects this many characters from the caret.
+    void setSelLength(int length);
+    // Replaces the selection (or inserts at the caret) as one undoable edit;
+    // the caret ends after the new text.
+    void setSelText(const QString &text);
+    void setFocus();
+
+signals:
+    void change();
+    // A typed character; setting keyAscii to 0 cancels the key.
+    void keyPress(char16_t &keyAscii);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Selection
+    {
+        int start;
+        int length;
+    };
+    QLineEdit *edit_;
+    // QLineEdit drops its selection when it loses focus; a button pressed
+    // from the keyboard must still replace what the user had selected.
+    std::optional<Selection> kept_;
+};
+
+} // namespace hueprev
