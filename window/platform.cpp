@@ -99,6 +99,14 @@ void TextBox::setSelText(const QString &text)
         edit_->setSelection(kept_->start, kept_->length);
     }
     kept_.reset();
+    if (!edit_->hasSelectedText() && !edit_->text().isEmpty()) {
+        // QLineEdit merges consecutive inserts into one undo step unless the
+        // caret moved in between; step it away and back so this write undoes
+        // on its own.
+        const int caret = edit_->cursorPosition();
+        edit_->setCursorPosition(caret > 0 ? caret - 1 : 1);
+        edit_->setCursorPosition(caret);
+    }
     edit_->insert(text);
 }
 
@@ -123,9 +131,12 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
         kept_.reset();
         break;
     case QEvent::KeyPress: {
-        const QString typed = static_cast<QKeyEvent *>(event)->text();
-        if (typed.size() == 1) {
-            char16_t keyAscii = typed.front().unicode();
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString typed = key->text();
+        // Both Enter keys report carriage return, whatever text the platform attached.
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter || typed.size() == 1) {
+            char16_t keyAscii = enter ? u'\r' : typed.front().unicode();
             emit keyPress(keyAscii);
             if (keyAscii == 0) {
                 return true;

@@ -1,0 +1,186 @@
+#include "tests/window/runs.h"
+#include "tests/window/windowfixture.h"
+
+namespace hueprev::testing {
+namespace {
+
+class Commands : public WindowTest
+{
+protected:
+    // Shift+Left `count` times from the end: selects the last characters.
+    void selectFromEnd(int count) const
+    {
+        key(Qt::Key_End);
+        for (int i = 0; i < count; ++i) {
+            key(Qt::Key_Left, Qt::ShiftModifier);
+        }
+    }
+    std::vector<ColorRun> preview() const { return documentRuns(*txtOut->document()); }
+};
+
+TEST_F(Commands, ClickInsertsAtTheCaret)
+{
+    type(QStringLiteral("ab"));
+    key(Qt::Key_Left);
+    click(1);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("a^1b"));
+    EXPECT_EQ(txtIn->cursorPosition(), 3);
+    EXPECT_EQ(preview(), expectedRuns(QStringLiteral("a^1b")));
+}
+
+TEST_F(Commands, ClickReplacesExactlyTheSelection)
+{
+    type(QStringLiteral("abcd"));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_EQ(txtIn->selectedText(), QStringLiteral("bc"));
+    click(2);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("a^2d"));
+    EXPECT_FALSE(txtIn->hasSelectedText());
+    EXPECT_EQ(txtIn->cursorPosition(), 3);
+}
+
+TEST_F(Commands, SameButtonTwiceShowsNothingUntilTextFollows)
+{
+    click(1);
+    click(1);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^1^1"));
+    EXPECT_TRUE(preview().empty());
+    type(QStringLiteral("x"));
+    EXPECT_EQ(preview(), (std::vector<ColorRun>{{QStringLiteral("x"), qRgb(255, 0, 0)}}));
+}
+
+TEST_F(Commands, EachButtonWritesItsOwnCode)
+{
+    // Left to right as they stand on screen: 1 .. 9, then 0 at the right end.
+    QList<QAbstractButton *> row;
+    for (int i = 0; i < 10; ++i) {
+        row << colorButton(i);
+    }
+    std::sort(row.begin(), row.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+    for (QAbstractButton *button : row) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^1^2^3^4^5^6^7^8^9^0"));
+}
+
+TEST_F(Commands, FocusReturnsAndTypingGoesOnAfterTheCode)
+{
+    type(QStringLiteral("ab"));
+    key(Qt::Key_Home);
+    click(3);
+    EXPECT_EQ(QApplication::focusWidget(), txtIn);
+    type(QStringLiteral("z"));
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^3zab"));
+    EXPECT_EQ(preview(), expectedRuns(QStringLiteral("^3zab")));
+}
+
+TEST_F(Commands, KeyboardReachedButtonReplacesTheSelectionToo)
+{
+    type(QStringLiteral("abcd"));
+    key(Qt::Key_Left);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    key(Qt::Key_Tab); // preview
+    key(Qt::Key_Tab); // button 0
+    key(Qt::Key_Tab); // button 1
+    ASSERT_EQ(QApplication::focusWidget(), colorButton(1));
+    key(Qt::Key_Space);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("a^1d"));
+    EXPECT_EQ(QApplication::focusWidget(), txtIn);
+    type(QStringLiteral("y"));
+    EXPECT_EQ(txtIn->text(), QStringLiteral("a^1yd"));
+}
+
+TEST_F(Commands, KeyboardReachedButtonWithoutSelectionInsertsAtTheCaret)
+{
+    type(QStringLiteral("abcd"));
+    key(Qt::Key_Left);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Space);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("abc^0d"));
+}
+
+TEST_F(Commands, UndoTakesOutTheCode)
+{
+    type(QStringLiteral("ab"));
+    click(1);
+    ASSERT_EQ(txtIn->text(), QStringLiteral("ab^1"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("ab"));
+    EXPECT_EQ(preview(), expectedRuns(QStringLiteral("ab")));
+}
+
+TEST_F(Commands, UndoRestoresTheReplacedSelection)
+{
+    type(QStringLiteral("abcd"));
+    selectFromEnd(2);
+    click(5);
+    ASSERT_EQ(txtIn->text(), QStringLiteral("ab^5"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("abcd"));
+}
+
+struct EnterCase
+{
+    const char *name;
+    QString text;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+};
+
+inline void PrintTo(const EnterCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class EnterKey : public Commands, public ::testing::WithParamInterface<EnterCase>
+{
+};
+
+TEST_P(EnterKey, SelectsEverythingAndChangesNothing)
+{
+    const EnterCase &c = GetParam();
+    type(c.text);
+    key(Qt::Key_Home);
+    int changes = 0;
+    QObject::connect(txtOut->document(), &QTextDocument::contentsChanged, [&] { ++changes; });
+    int edits = 0;
+    QObject::connect(txtIn, &QLineEdit::textChanged, [&] { ++edits; });
+
+    key(c.key, c.mods);
+    EXPECT_EQ(txtIn->text(), c.text);
+    EXPECT_EQ(txtIn->selectedText(), c.text);
+    EXPECT_EQ(txtIn->hasSelectedText(), !c.text.isEmpty());
+    if (!c.text.isEmpty()) {
+        EXPECT_EQ(txtIn->selectionStart(), 0);
+    }
+    EXPECT_EQ(edits, 0);
+    EXPECT_EQ(changes, 0) << "the preview must not be rebuilt";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EnterKey,
+    ::testing::Values(EnterCase{"return", QStringLiteral("^1Name"), Qt::Key_Return, Qt::NoModifier},
+                      EnterCase{"keypad", QStringLiteral("^2Name"), Qt::Key_Enter, Qt::KeypadModifier},
+                      EnterCase{"empty", QString(), Qt::Key_Return, Qt::NoModifier},
+                      EnterCase{"empty_keypad", QString(), Qt::Key_Enter, Qt::KeypadModifier}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Commands, OtherKeysStillType)
+{
+    type(QStringLiteral("abc"));
+    key(Qt::Key_Return);
+    type(QStringLiteral("x")); // replaces the selection, as typing over a selection does
+    EXPECT_EQ(txtIn->text(), QStringLiteral("x"));
+    key(Qt::Key_Space);
+    key(Qt::Key_Backspace);
+    key(Qt::Key_AsciiCircum);
+    key(Qt::Key_4);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("x^4"));
+}
+
+} // namespace
+} // namespace hueprev::testing

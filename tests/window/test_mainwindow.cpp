@@ -1,0 +1,221 @@
+#include "tests/window/runs.h"
+#include "tests/window/windowfixture.h"
+
+#include <QButtonGroup>
+#include <QFile>
+
+#include <gif_lib.h>
+
+#include <map>
+
+namespace hueprev::testing {
+namespace {
+
+TEST_F(WindowTest, CaptionAndFixedClientArea)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnvale - Nickname Tester"));
+    EXPECT_EQ(window.objectName(), QStringLiteral("frmMain"));
+    EXPECT_EQ(window.size(), QSize(424, 142));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(WindowTest, EveryControlAtItsPlace)
+{
+    // Twips of the layout divided by 15.
+    std::map<QString, QRect> expected{
+        {QStringLiteral("txtIn"), QRect(16, 16, 393, 33)},
+        {QStringLiteral("txtOut"), QRect(16, 88, 393, 41)},
+        {QStringLiteral("cmdAddColor_0"), QRect(376, 56, 33, 25)},
+    };
+    for (int i = 1; i <= 9; ++i) {
+        expected[QStringLiteral("cmdAddColor_%1").arg(i)] = QRect((240 + 600 * (i - 1)) / 15, 56, 33, 25);
+    }
+    for (const auto &[name, rect] : expected) {
+        const auto *w = window.findChild<QWidget *>(name);
+        ASSERT_NE(w, nullptr) << name.toStdString();
+        EXPECT_EQ(w->geometry(), rect) << name.toStdString();
+    }
+    // The row spans exactly the width of the boxes.
+    EXPECT_EQ(colorButton(1)->geometry().left(), txtIn->geometry().left());
+    EXPECT_EQ(colorButton(0)->geometry().right(), txtOut->geometry().right());
+}
+
+TEST_F(WindowTest, ButtonsFormAnArrayByIndex)
+{
+    auto *group = window.findChild<QButtonGroup *>(QStringLiteral("cmdAddColor"));
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->buttons().size(), 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(group->button(i), colorButton(i)) << i;
+        EXPECT_TRUE(colorButton(i)->text().isEmpty()) << i;
+        EXPECT_FALSE(colorButton(i)->icon().isNull()) << i;
+    }
+}
+
+TEST_F(WindowTest, TabWalksInputPreviewThenButtonsByIndex)
+{
+    ASSERT_EQ(QApplication::focusWidget(), txtIn);
+    QStringList order;
+    for (int n = 0; n < 12; ++n) {
+        key(Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QStringList expected{QStringLiteral("txtOut")};
+    for (int i = 0; i < 10; ++i) {
+        expected << QStringLiteral("cmdAddColor_%1").arg(i);
+    }
+    expected << QStringLiteral("txtIn");
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(WindowTest, FontsAndPreviewBackground)
+{
+    EXPECT_EQ(txtIn->font().family(), QStringLiteral("Tahoma"));
+    EXPECT_DOUBLE_EQ(txtIn->font().pointSizeF(), 14.25);
+    EXPECT_EQ(txtOut->font().family(), QStringLiteral("Tahoma"));
+    EXPECT_DOUBLE_EQ(txtOut->font().pointSizeF(), 18.0);
+    EXPECT_FALSE(txtIn->font().bold());
+
+    const QImage shot = txtOut->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(shot.width() - 10, shot.height() / 2)), QColor(64, 64, 64));
+}
+
+TEST_F(WindowTest, TextFitsItsBoxes)
+{
+    EXPECT_LE(txtIn->sizeHint().height(), txtIn->height());
+    txtIn->setText(QStringLiteral("^1Jg|"));
+    // One line of the preview font, with the document margin, fits inside the frame.
+    const qreal line = txtOut->document()->documentLayout()->documentSize().height();
+    EXPECT_LE(line, txtOut->viewport()->height());
+}
+
+TEST_F(WindowTest, StartsEmptyWithFocusInInput)
+{
+    EXPECT_EQ(QApplication::focusWidget(), txtIn);
+    EXPECT_TRUE(txtIn->text().isEmpty());
+    EXPECT_TRUE(txtOut->document()->isEmpty());
+    EXPECT_TRUE(txtOut->isReadOnly());
+}
+
+TEST_F(WindowTest, TypingRebuildsThePreview)
+{
+    type(QStringLiteral("^1Red^2Green"));
+    EXPECT_EQ(documentRuns(*txtOut->document()), expectedRuns(QStringLiteral("^1Red^2Green")));
+    key(Qt::Key_Backspace);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(documentRuns(*txtOut->document()), expectedRuns(QStringLiteral("^1Red^2Gre")));
+}
+
+TEST_F(WindowTest, ChangeByTheProgramRebuildsThePreview)
+{
+    txtIn->setText(QStringLiteral("ab^1x"));
+    txtIn->setText(QStringLiteral("ab^1"));
+    EXPECT_EQ(documentRuns(*txtOut->document()), (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
+}
+
+TEST_F(WindowTest, LongInputIsNotCut)
+{
+    const QString text = QStringLiteral("^1abcd").repeated(10'000);
+    txtIn->setText(text);
+    EXPECT_EQ(txtIn->text().size(), text.size());
+    EXPECT_EQ(txtOut->toPlainText().size(), 40'000);
+}
+
+TEST(WindowIcon, HasSixteenAndThirtyTwoPixelImages)
+{
+    const QList<QSize> sizes = applicationIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+
+    QFile ico(QStringLiteral(HUEPREV_SOURCE_DIR "/resources/icons/hueprev.ico"));
+    ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
+    const QByteArray data = ico.readAll();
+    ASSERT_GE(data.size(), 6 + 2 * 16);
+    EXPECT_EQ(data[2], 1);  // icon type
+    ASSERT_EQ(data[4], 2);  // two images
+    for (int i = 0; i < 2; ++i) {
+        const char *entry = data.constData() + 6 + 16 * i;
+        EXPECT_EQ(int(uchar(entry[0])), i == 0 ? 16 : 32);
+        EXPECT_EQ(int(uchar(entry[1])), i == 0 ? 16 : 32);
+        EXPECT_EQ(int(uchar(entry[6])), 8); // bits per pixel: 256 colours
+    }
+}
+
+// A GIF read with giflib: size, palette and transparent colour as stored.
+struct Gif
+{
+    int width = 0, height = 0, colors = 0, transparent = -1;
+    std::vector<QRgb> palette;
+    std::vector<int> pixels;
+    QRgb at(int x, int y) const { return palette[static_cast<std::size_t>(pixels[y * width + x])]; }
+    bool clear(int x, int y) const { return pixels[y * width + x] == transparent; }
+};
+
+Gif readGif(const QString &path)
+{
+    Gif g;
+    int error = 0;
+    GifFileType *file = DGifOpenFileName(path.toLocal8Bit().constData(), &error);
+    if (file == nullptr || DGifSlurp(file) != GIF_OK || file->ImageCount < 1) {
+        ADD_FAILURE() << "cannot read " << path.toStdString();
+        return g;
+    }
+    const SavedImage &image = file->SavedImages[0];
+    const ColorMapObject *map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : file->SColorMap;
+    GraphicsControlBlock gcb;
+    if (DGifSavedExtensionToGCB(file, 0, &gcb) == GIF_OK) {
+        g.transparent = gcb.TransparentColor;
+    }
+    g.width = image.ImageDesc.Width;
+    g.height = image.ImageDesc.Height;
+    g.colors = map->ColorCount;
+    for (int i = 0; i < map->ColorCount; ++i) {
+        g.palette.push_back(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
+    }
+    g.pixels.assign(image.RasterBits, image.RasterBits + g.width * g.height);
+    DGifCloseFile(file, &error);
+    return g;
+}
+
+class ButtonPicture : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(ButtonPicture, CaretAndDigitInTheCodesColourOnTransparentSilver)
+{
+    const int index = GetParam();
+    for (const int scale : {1, 2}) {
+        const QString name = scale == 1 ? QStringLiteral("code%1.gif") : QStringLiteral("code%1@2x.gif");
+        const Gif gif = readGif(QStringLiteral(HUEPREV_SOURCE_DIR "/resources/buttons/") + name.arg(index));
+        ASSERT_EQ(gif.width, 24 * scale);
+        ASSERT_EQ(gif.height, 24 * scale);
+        EXPECT_LE(gif.colors, 16);
+        ASSERT_GE(gif.transparent, 0);
+        EXPECT_EQ(gif.palette[static_cast<std::size_t>(gif.transparent)], qRgb(192, 192, 192));
+        const int last = gif.width - 1;
+        EXPECT_TRUE(gif.clear(0, 0) && gif.clear(last, 0) && gif.clear(0, last) && gif.clear(last, last));
+
+        // Pure code colour in both halves: the caret on the left, the digit on the right.
+        const ColorValue c = colorOf(index);
+        const QRgb code = qRgb(redOf(c), greenOf(c), blueOf(c));
+        int left = 0;
+        int right = 0;
+        for (int y = 0; y < gif.height; ++y) {
+            for (int x = 0; x < gif.width; ++x) {
+                if (!gif.clear(x, y) && gif.at(x, y) == code) {
+                    (x < gif.width / 2 ? left : right)++;
+                }
+            }
+        }
+        EXPECT_GE(left, 4 * scale * scale) << name.arg(index).toStdString();
+        EXPECT_GE(right, 12 * scale * scale) << name.arg(index).toStdString();
+        EXPECT_GT(right, left) << "the digit is larger than the caret";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTen, ButtonPicture, ::testing::Range(0, 10));
+
+} // namespace
+} // namespace hueprev::testing
