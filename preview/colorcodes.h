@@ -14,9 +14,18 @@ constexpr ColorValue colorValue(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
     return ColorValue{r} | (ColorValue{g} << 8U) | (ColorValue{b} << 16U);
 }
-constexpr std::uint8_t redOf(ColorValue c) { return c & 0xFFU; }
-constexpr std::uint8_t greenOf(ColorValue c) { return (c >> 8U) & 0xFFU; }
-constexpr std::uint8_t blueOf(ColorValue c) { return (c >> 16U) & 0xFFU; }
+constexpr std::uint8_t redOf(ColorValue c)
+{
+    return c & 0xFFU;
+}
+constexpr std::uint8_t greenOf(ColorValue c)
+{
+    return (c >> 8U) & 0xFFU;
+}
+constexpr std::uint8_t blueOf(ColorValue c)
+{
+    return (c >> 16U) & 0xFFU;
+}
 
 constexpr char16_t kCodeIntroducer = u'^';
 constexpr int kColorCount = 10;

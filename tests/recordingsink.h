@@ -39,10 +39,18 @@ inline std::string printable(std::u16string_view text)
 inline void PrintTo(const Op &op, std::ostream *os)
 {
     switch (op.kind) {
-    case Op::Clear: *os << "clear"; break;
-    case Op::CaretToStart: *os << "caret-to-start"; break;
-    case Op::SetColor: *os << "set #" << std::hex << op.color << std::dec; break;
-    case Op::Insert: *os << "insert \"" << printable(op.text) << '"'; break;
+    case Op::Clear:
+        *os << "clear";
+        break;
+    case Op::CaretToStart:
+        *os << "caret-to-start";
+        break;
+    case Op::SetColor:
+        *os << "set #" << std::hex << op.color << std::dec;
+        break;
+    case Op::Insert:
+        *os << "insert \"" << printable(op.text) << '"';
+        break;
     }
 }
 

@@ -21,7 +21,8 @@ inline std::vector<ColoredChar> referencePreview(std::u16string_view text)
     std::vector<ColoredChar> shown;
     ColorValue color = colorOf(7);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool isCode = text[i] == u'^' && i + 1 < text.size() && text[i + 1] >= u'0' && text[i + 1] <= u'9';
+        const bool isCode =
+            text[i] == u'^' && i + 1 < text.size() && text[i + 1] >= u'0' && text[i + 1] <= u'9';
         if (isCode) {
             color = colorOf(text[i + 1] - u'0');
             ++i;

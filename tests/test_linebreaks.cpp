@@ -28,14 +28,15 @@ TEST_P(JoinLines, EachBreakBecomesOneSpace)
     EXPECT_FALSE(hasLineBreak(joinLines(GetParam().input)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Breaks, JoinLines,
-    ::testing::Values(JoinCase{u"", u""}, JoinCase{u"^1Name", u"^1Name"}, JoinCase{u"a\nb", u"a b"},
-                      JoinCase{u"a\r\nb", u"a b"}, JoinCase{u"a\n\rb", u"a  b"},
-                      JoinCase{u"a\r\r\nb", u"a  b"}, JoinCase{u"\r\n", u" "}, JoinCase{u"a\r", u"a "},
-                      JoinCase{u"a\vb\fc", u"a b c"}, JoinCase{u"a\u0085b", u"a b"},
-                      JoinCase{u"a\u2028b\u2029c", u"a b c"}, JoinCase{u"tab\tstays", u"tab\tstays"},
-                      JoinCase{u"\u00e9\U0001F600\n", u"\u00e9\U0001F600 "}));
+INSTANTIATE_TEST_SUITE_P(Breaks, JoinLines,
+                         ::testing::Values(JoinCase{u"", u""}, JoinCase{u"^1Name", u"^1Name"},
+                                           JoinCase{u"a\nb", u"a b"}, JoinCase{u"a\r\nb", u"a b"},
+                                           JoinCase{u"a\n\rb", u"a  b"}, JoinCase{u"a\r\r\nb", u"a  b"},
+                                           JoinCase{u"\r\n", u" "}, JoinCase{u"a\r", u"a "},
+                                           JoinCase{u"a\vb\fc", u"a b c"}, JoinCase{u"a\u0085b", u"a b"},
+                                           JoinCase{u"a\u2028b\u2029c", u"a b c"},
+                                           JoinCase{u"tab\tstays", u"tab\tstays"},
+                                           JoinCase{u"\u00e9\U0001F600\n", u"\u00e9\U0001F600 "}));
 
 } // namespace
 } // namespace hueprev::testing

@@ -1,10 +1,10 @@
 #include "window/mainwindow.h"
 
 #include "preview/renderer.h"
+#include "ui_mainwindow.h"
 #include "window/commands.h"
 #include "window/platform.h"
 #include "window/singleline.h"
-#include "ui_mainwindow.h"
 
 #include <QButtonGroup>
 

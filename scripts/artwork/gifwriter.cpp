@@ -41,9 +41,10 @@ bool writeGif(const QImage &indexed, int transparentIndex, const QString &path, 
 
     const int w = indexed.width();
     const int h = indexed.height();
-    bool ok = EGifPutScreenDesc(gif, w, h, 8, transparentIndex, map.get()) == GIF_OK &&
-              EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength), extension) == GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) == GIF_OK;
+    bool ok =
+        EGifPutScreenDesc(gif, w, h, 8, transparentIndex, map.get()) == GIF_OK &&
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength), extension) == GIF_OK &&
+        EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < h; ++y) {
         std::vector<GifPixelType> row(indexed.constScanLine(y), indexed.constScanLine(y) + w);
         ok = EGifPutLine(gif, row.data(), w) == GIF_OK;

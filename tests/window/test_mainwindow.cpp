@@ -112,7 +112,8 @@ TEST_F(WindowTest, ChangeByTheProgramRebuildsThePreview)
 {
     txtIn->setText(QStringLiteral("ab^1x"));
     txtIn->setText(QStringLiteral("ab^1"));
-    EXPECT_EQ(documentRuns(*txtOut->document()), (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
+    EXPECT_EQ(documentRuns(*txtOut->document()),
+              (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
 }
 
 TEST_F(WindowTest, LongInputIsNotCut)
@@ -133,8 +134,8 @@ TEST(WindowIcon, HasSixteenAndThirtyTwoPixelImages)
     ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
     const QByteArray data = ico.readAll();
     ASSERT_GE(data.size(), 6 + 2 * 16);
-    EXPECT_EQ(data[2], 1);  // icon type
-    ASSERT_EQ(data[4], 2);  // two images
+    EXPECT_EQ(data[2], 1); // icon type
+    ASSERT_EQ(data[4], 2); // two images
     for (int i = 0; i < 2; ++i) {
         const char *entry = data.constData() + 6 + 16 * i;
         EXPECT_EQ(int(uchar(entry[0])), i == 0 ? 16 : 32);

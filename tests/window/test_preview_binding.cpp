@@ -56,7 +56,8 @@ TEST(PreviewBindingEdits, RerenderLeavesNoTraceOfTheLastOne)
     QTextEdit box;
     render(box, QStringLiteral("ab^1x"));
     render(box, QStringLiteral("ab^1"));
-    EXPECT_EQ(documentRuns(*box.document()), (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
+    EXPECT_EQ(documentRuns(*box.document()),
+              (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
     EXPECT_EQ(box.toPlainText(), QStringLiteral("ab"));
 
     // Text typed after a code must not inherit the previous render's colour.
@@ -81,7 +82,8 @@ TEST(PreviewBindingEdits, OneRenderIsOneEditAndLeavesNoUndo)
 TEST(PreviewBindingEdits, PiecesNeverOpenANewParagraph)
 {
     QTextEdit box;
-    const QString text = QStringLiteral("a\nb\r\nc\u2029d") + QChar(0xFDD0) + QStringLiteral("e") + QChar(0xFDD1);
+    const QString text =
+        QStringLiteral("a\nb\r\nc\u2029d") + QChar(0xFDD0) + QStringLiteral("e") + QChar(0xFDD1);
     render(box, text);
     EXPECT_EQ(box.document()->blockCount(), 1);
     EXPECT_EQ(box.toPlainText(), QStringLiteral("a b  c d\uFFFDe\uFFFD"));

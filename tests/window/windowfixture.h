@@ -3,9 +3,9 @@
 #include "window/mainwindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QTest>
-#include <QAbstractTextDocumentLayout>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
