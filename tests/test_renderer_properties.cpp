@@ -102,11 +102,11 @@ TEST_F(RendererProperties, SequenceIsWellFormedAndBounded)
 TEST_F(RendererProperties, ResultDependsOnlyOnCurrentText)
 {
     DocumentSink reused;
-    for (std::size_t n = 0; n < inputs.size(); ++n) {
-        renderNickname(inputs[n], reused);
+    for (const auto &input : inputs) {
+        renderNickname(input, reused);
         DocumentSink fresh;
-        renderNickname(inputs[n], fresh);
-        ASSERT_EQ(reused.cells, fresh.cells) << printable(inputs[n]);
+        renderNickname(input, fresh);
+        ASSERT_EQ(reused.cells, fresh.cells) << printable(input);
     }
 }
 

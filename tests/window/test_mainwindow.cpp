@@ -137,7 +137,7 @@ TEST(WindowIcon, HasSixteenAndThirtyTwoPixelImages)
     EXPECT_EQ(data[2], 1); // icon type
     ASSERT_EQ(data[4], 2); // two images
     for (int i = 0; i < 2; ++i) {
-        const char *entry = data.constData() + 6 + 16 * i;
+        const char *entry = data.constData() + 6 + static_cast<qsizetype>(16 * i);
         EXPECT_EQ(int(uchar(entry[0])), i == 0 ? 16 : 32);
         EXPECT_EQ(int(uchar(entry[1])), i == 0 ? 16 : 32);
         EXPECT_EQ(int(uchar(entry[6])), 8); // bits per pixel: 256 colours
@@ -175,7 +175,7 @@ Gif readGif(const QString &path)
     for (int i = 0; i < map->ColorCount; ++i) {
         g.palette.push_back(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
     }
-    g.pixels.assign(image.RasterBits, image.RasterBits + g.width * g.height);
+    g.pixels.assign(image.RasterBits, image.RasterBits + static_cast<std::ptrdiff_t>(g.width) * g.height);
     DGifCloseFile(file, &error);
     return g;
 }

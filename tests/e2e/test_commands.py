@@ -1,0 +1,41 @@
+"""Colour buttons and Enter in the real program, driven as a player drives it."""
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import App, VirtualDisplay  # noqa: E402
+
+BINARY = os.environ["HUEPREV_BINARY"]
+
+
+def button_centre(index):
+    left = 376 if index == 0 else 16 + 40 * (index - 1)
+    return left + 16, 56 + 12
+
+
+class Commands(unittest.TestCase):
+    def test_click_replaces_the_selection_made_with_shift_and_arrows(self):
+        with VirtualDisplay() as display, App(display, BINARY) as app:
+            app.type("abcdef")
+            app.key("Left", "shift+Left", "shift+Left")
+            app.click(*button_centre(1))
+            app.type("X")
+            self.assertEqual(app.input_text(), "abc^1Xf")
+            self.assertEqual(app.preview_colors(), [7, 1])
+            self.assertEqual(app.close(), 0)
+
+    def test_keyboard_only_tab_space_enter(self):
+        with VirtualDisplay() as display, App(display, BINARY) as app:
+            app.type("Go")
+            app.key("Home")
+            # Tab over the preview and button 0 to button 1, Space presses it.
+            app.key("Tab", "Tab", "Tab", "space")
+            app.type("x")
+            self.assertEqual(app.input_text(), "^1xGo")
+            self.assertEqual(app.preview_colors(), [1])
+            self.assertEqual(app.close(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,44 @@
+"""The real program under Xvfb: the window, its size, and a live coloured preview."""
+import os
+import subprocess
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import App, VirtualDisplay, PREVIEW_BACKGROUND  # noqa: E402
+
+BINARY = os.environ["HUEPREV_BINARY"]
+
+
+class Window(unittest.TestCase):
+    def test_opens_at_its_size_and_previews_what_is_typed(self):
+        with VirtualDisplay() as display, App(display, BINARY) as app:
+            self.assertEqual(app.geometry(), (424, 142))
+            shot = app.screenshot()
+            self.assertEqual(shot.at(300, 110), PREVIEW_BACKGROUND)
+            app.type("^1Red^2Green^4Blue")
+            # red, green, blue, left to right; the codes themselves show nothing.
+            self.assertEqual(app.preview_colors(), [1, 2, 4])
+            app.key("BackSpace", "BackSpace", "BackSpace", "BackSpace", "BackSpace", "BackSpace")
+            self.assertEqual(app.preview_colors(), [1, 2])
+            self.assertEqual(app.close(), 0)
+
+    def test_preview_is_empty_until_the_first_change(self):
+        with VirtualDisplay() as display, App(display, BINARY) as app:
+            self.assertEqual(app.preview_colors(), [])
+            app.type("^0dark^7light")
+            self.assertEqual(app.preview_colors(), [0, 7])
+            self.assertEqual(app.close(), 0)
+
+    def test_without_a_display_says_so_and_fails_cleanly(self):
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        result = subprocess.run([BINARY], env=env, capture_output=True, text=True, timeout=30)
+        self.assertEqual(result.returncode, 1)
+        lines = result.stderr.strip().splitlines()
+        self.assertEqual(len(lines), 1, result.stderr)
+        self.assertIn("cannot open a display", lines[0])
+        self.assertIn("xvfb-run", lines[0])
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,212 @@
+"""Drives the real hueprev binary in a virtual X server: Xvfb, xdotool, xclip, xwd."""
+import ctypes
+import os
+import struct
+import subprocess
+import tempfile
+import time
+import zlib
+
+CAPTION = "Tarnvale - Nickname Tester"
+
+# The ten colours of the codes, by index.
+TABLE = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+         (0, 255, 255), (255, 0, 255), (255, 255, 255), (0, 127, 127), (127, 127, 127)]
+PREVIEW_BACKGROUND = (64, 64, 64)
+PREVIEW_RECT = (16, 88, 393, 41)  # x, y, width, height inside the window
+
+
+class VirtualDisplay:
+    """An Xvfb server of our own; picks a free display number."""
+
+    def __init__(self, width=1280, height=800, extra_env=None):
+        self.size = (width, height)
+        self.env = dict(os.environ)
+        self.env.update(extra_env or {})
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.runtime = tempfile.TemporaryDirectory()
+        os.chmod(self.runtime.name, 0o700)
+        self.env["XDG_RUNTIME_DIR"] = self.runtime.name
+        self.env.pop("QT_QPA_PLATFORM", None)
+
+    def __enter__(self):
+        read_fd, write_fd = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % self.size,
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as f:
+            number = f.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+        return self
+
+    def __exit__(self, *exc):
+        self.server.terminate()
+        self.server.wait(10)
+        self.runtime.cleanup()
+
+    def run(self, *args, check=True, timeout=30, **kw):
+        return subprocess.run(list(args), env=self.env, check=check, timeout=timeout,
+                              capture_output=True, text=True, **kw)
+
+    def xdotool(self, *args):
+        return self.run("xdotool", *args).stdout.strip()
+
+
+class App:
+    """The program under test, with its window found by its caption."""
+
+    def __init__(self, display, binary):
+        self.display = display
+        self.process = subprocess.Popen([binary], env=display.env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.window = display.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION)
+        self.window = self.window.split()[0]
+        display.xdotool("windowfocus", "--sync", self.window)
+        time.sleep(0.2)
+
+    def geometry(self):
+        out = self.display.run("xwininfo", "-id", self.window).stdout
+        fields = dict(line.strip().split(":", 1) for line in out.splitlines() if ":" in line)
+        return int(fields["Width"]), int(fields["Height"])
+
+    def type(self, text):
+        self.display.xdotool("type", "--delay", "15", "--window", self.window, text)
+
+    def key(self, *keys):
+        self.display.xdotool("key", "--delay", "30", *keys)
+
+    def click(self, x, y):
+        """A left click at a point inside the window."""
+        self.display.xdotool("mousemove", "--window", self.window, str(x), str(y))
+        self.display.xdotool("click", "1")
+
+    def clipboard(self):
+        return self.display.run("xclip", "-o", "-selection", "clipboard").stdout
+
+    def set_clipboard(self, text):
+        # xclip stays in the background to serve the selection until it is taken over.
+        subprocess.run(["xclip", "-i", "-selection", "clipboard", "-loops", "2"], input=text,
+                       env=self.display.env, text=True, check=True, timeout=30)
+
+    def input_text(self):
+        """The input's text as the user would copy it: Enter selects all, Ctrl+C copies."""
+        self.key("Return", "ctrl+c")
+        time.sleep(0.2)
+        return self.clipboard()
+
+    def screenshot(self):
+        return Image.from_xwd(self.display.run("xwd", "-silent", "-id", self.window,
+                                               encoding="latin-1").stdout.encode("latin-1"))
+
+    def preview_colors(self):
+        return self.screenshot().colors_left_to_right(PREVIEW_RECT)
+
+    def close(self, timeout=10):
+        """Asks the window to close as a window manager would, and returns the exit status."""
+        send_delete_window(self.display.env["DISPLAY"], int(self.window, 0))
+        try:
+            self.process.wait(timeout)
+        finally:
+            if self.process.poll() is None:
+                self.process.kill()
+        return self.process.returncode
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.process.stdout.close()
+        self.process.stderr.close()
+
+
+class Image:
+    def __init__(self, width, height, pixels):
+        self.width, self.height, self.pixels = width, height, pixels
+
+    @staticmethod
+    def from_xwd(data):
+        header = struct.unpack(">25I", data[:100])
+        header_size, width, height = header[0], header[4], header[5]
+        byte_order, bpp, stride, ncolors = header[7], header[11], header[12], header[19]
+        masks = header[14:17]
+        if bpp != 32:
+            raise ValueError("expected a 32-bit screen, got %d bits" % bpp)
+        start = header_size + ncolors * 12
+        fmt = "<I" if byte_order == 0 else ">I"
+        shifts = [(m & -m).bit_length() - 1 for m in masks]
+        pixels = []
+        for y in range(height):
+            row = data[start + y * stride:start + y * stride + width * 4]
+            for (value,) in struct.iter_unpack(fmt, row):
+                pixels.append(tuple((value & m) >> s for m, s in zip(masks, shifts)))
+        return Image(width, height, pixels)
+
+    def at(self, x, y):
+        return self.pixels[y * self.width + x]
+
+    def colors_left_to_right(self, rect):
+        """Table colours met scanning the columns left to right: the commonest exact
+        table colour of each column, repeats collapsed."""
+        x0, y0, w, h = rect
+        sequence = []
+        for x in range(x0, x0 + w):
+            counts = {}
+            for y in range(y0, y0 + h):
+                p = self.at(x, y)
+                if p in TABLE:
+                    counts[p] = counts.get(p, 0) + 1
+            if counts:
+                index = TABLE.index(max(counts, key=counts.get))
+                if not sequence or sequence[-1] != index:
+                    sequence.append(index)
+        return sequence
+
+    def save_png(self, path):
+        raw = b"".join(b"\0" + bytes(v for p in self.pixels[y * self.width:(y + 1) * self.width] for v in p)
+                       for y in range(self.height))
+
+        def chunk(kind, body):
+            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height,
+                                                                         8, 2, 0, 0, 0))
+                    + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 24)]
+
+
+def send_delete_window(display_name, window):
+    """WM_DELETE_WINDOW, what a window manager sends when the user closes a window."""
+    x = ctypes.CDLL("libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x.XFlush.argtypes = [ctypes.c_void_p]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x.XOpenDisplay(display_name.encode())
+    if not dpy:
+        raise RuntimeError("cannot open " + display_name)
+    event = _ClientMessage()
+    event.type = 33  # ClientMessage
+    event.window = window
+    event.message_type = x.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    event.format = 32
+    event.data[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    x.XSendEvent(dpy, window, 0, 0, ctypes.byref(event))
+    x.XFlush(dpy)
+    x.XCloseDisplay(dpy)
