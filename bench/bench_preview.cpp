@@ -1,0 +1,81 @@
+// The full render into the real preview box: the renderer, the document edit,
+// layout and a synchronous paint, on the offscreen platform. Also a whole
+// paste into the input, which adds the line edit's own work.
+#include "bench/names.h"
+#include "window/mainwindow.h"
+#include "window/platform.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTextEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+hueprev::MainWindow *window()
+{
+    static auto *w = [] {
+        auto *created = new hueprev::MainWindow;
+        created->show();
+        return created;
+    }();
+    return w;
+}
+
+void layOutAndPaint(QTextEdit *box)
+{
+    benchmark::DoNotOptimize(box->document()->documentLayout()->documentSize());
+    box->viewport()->repaint();
+}
+
+void fullRender(benchmark::State &state, bool codes)
+{
+    auto *box = window()->findChild<QTextEdit *>(QStringLiteral("txtOut"));
+    const QString name =
+        QString::fromStdU16String(hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), codes));
+    for (auto _ : state) {
+        {
+            hueprev::RichTextPreview preview(box);
+            hueprev::renderNickname(hueprev::u16view(name), preview);
+        }
+        layOutAndPaint(box);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
+// What a player's paste costs end to end: the input takes the text, the
+// change re-renders the preview, both boxes lay out and paint.
+void paste(benchmark::State &state)
+{
+    auto *input = window()->findChild<QLineEdit *>(QStringLiteral("txtIn"));
+    auto *box = window()->findChild<QTextEdit *>(QStringLiteral("txtOut"));
+    const QString name =
+        QString::fromStdU16String(hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), true));
+    for (auto _ : state) {
+        input->clear();
+        input->insert(name);
+        input->repaint();
+        layOutAndPaint(box);
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(fullRender, code_every_6, true)
+    ->RangeMultiplier(10)
+    ->Range(100, 100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(fullRender, no_code, false)->RangeMultiplier(10)->Range(100, 100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(paste)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
