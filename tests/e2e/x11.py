@@ -89,14 +89,23 @@ class App:
 
     def set_clipboard(self, text):
         # xclip stays in the background to serve the selection until it is taken over.
-        subprocess.run(["xclip", "-i", "-selection", "clipboard", "-loops", "2"], input=text,
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text,
                        env=self.display.env, text=True, check=True, timeout=30)
 
-    def input_text(self):
-        """The input's text as the user would copy it: Enter selects all, Ctrl+C copies."""
+    def input_text(self, timeout=20):
+        """The input's text as the user would copy it: Enter selects all, Ctrl+C copies.
+        A marker put on the clipboard first tells when the copy has arrived, however
+        long the program takes to get through the keys queued before it."""
+        marker = "\u2063marker\u2063"
+        self.set_clipboard(marker)
         self.key("Return", "ctrl+c")
-        time.sleep(0.2)
-        return self.clipboard()
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            text = self.clipboard()
+            if text != marker:
+                return text
+            time.sleep(0.1)
+        raise AssertionError("the copied text never reached the clipboard")
 
     def screenshot(self):
         return Image.from_xwd(self.display.run("xwd", "-silent", "-id", self.window,

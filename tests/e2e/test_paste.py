@@ -1,0 +1,41 @@
+"""A huge paste through the real clipboard into the real program, read back whole."""
+import os
+import random
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import App, VirtualDisplay  # noqa: E402
+
+BINARY = os.environ["HUEPREV_BINARY"]
+
+
+class Paste(unittest.TestCase):
+    def test_hundred_thousand_characters_come_back_whole(self):
+        rng = random.Random(7)
+        pieces = ["^%d" % rng.randrange(10) + "".join(rng.choice("abcXYZ ^<>&é中") for _ in range(4))
+                  for _ in range(100_000 // 6)]
+        text = "".join(pieces)[:100_000]
+        with VirtualDisplay() as display, App(display, BINARY) as app:
+            app.set_clipboard(text)
+            app.key("ctrl+v")
+            got = app.input_text()
+            self.assertEqual(len(got), len(text))
+            self.assertEqual(got, text)
+            # The window still answers: typing at the end lands after the paste.
+            app.key("End")
+            app.type("^1Q")
+            self.assertEqual(app.input_text(), text + "^1Q")
+            self.assertEqual(app.close(), 0)
+
+    def test_multi_line_paste_becomes_one_line(self):
+        with VirtualDisplay() as display, App(display, BINARY) as app:
+            app.set_clipboard("^1first\n^2second\r\nthird")
+            app.key("ctrl+v")
+            self.assertEqual(app.input_text(), "^1first ^2second third")
+            self.assertEqual(app.preview_colors(), [1, 2])
+            self.assertEqual(app.close(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()

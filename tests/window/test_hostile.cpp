@@ -1,0 +1,105 @@
+// Whatever a player pastes is kept whole in the input and shown literally,
+// on one line, in the colours the rule gives.
+#include "tests/window/runs.h"
+#include "tests/window/windowfixture.h"
+#include "window/platform.h"
+
+#include <QClipboard>
+
+namespace hueprev::testing {
+namespace {
+
+struct HostileCase
+{
+    const char *name;
+    QString pasted;
+    QString kept;    // what the input holds afterwards
+    QString shown{}; // what the preview shows, when it is not what the input holds
+};
+
+void PrintTo(const HostileCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class HostilePaste : public WindowTest, public ::testing::WithParamInterface<HostileCase>
+{
+protected:
+    void paste(const QString &text) const
+    {
+        QGuiApplication::clipboard()->setText(text);
+        key(Qt::Key_V, Qt::ControlModifier);
+    }
+};
+
+TEST_P(HostilePaste, KeptWholeAndShownLiterally)
+{
+    const HostileCase &c = GetParam();
+    type(QStringLiteral("^2"));
+    paste(c.pasted);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^2") + c.kept);
+    const QString shown = QStringLiteral("^2") + (c.shown.isEmpty() ? c.kept : c.shown);
+    EXPECT_EQ(documentRuns(*txtOut->document()), expectedRuns(shown));
+    EXPECT_EQ(txtOut->document()->blockCount(), 1);
+    EXPECT_EQ(txtOut->toPlainText().size(),
+              static_cast<qsizetype>(referencePreview(u16view(txtIn->text())).size()));
+}
+
+QString chars(std::initializer_list<char16_t> units)
+{
+    QString s;
+    for (const char16_t u : units) {
+        s.append(QChar(u));
+    }
+    return s;
+}
+
+const QString kImg = QStringLiteral("<img src=x onerror=alert(1)>");
+const QString kEntities = QStringLiteral("&lt;&amp;&#65;&nbsp;");
+const QString kBold = QStringLiteral("<b>bold</b>^1<i>red</i>");
+const QString kControls = chars({u'a', 0x01, 0x07, 0x1B, u'[', u'3', u'1', u'm', u'\t', 0x7F, u'z'});
+const QString kLoneHigh = chars({u'x', 0xD800, u'^', u'3', u'y'});
+const QString kLoneLow = chars({0xDC00, u'^', u'4', u'y'});
+const QString kReversed = chars({0xDE00, 0xD83D, u'^', u'5'});
+const QString kOverride = QStringLiteral("\u202Eevil^1\u202Dx\u2066^6iso\u2069");
+const QString kZeroWidth = QStringLiteral("^\u200B1a\u200Db\uFEFF^7c");
+const QString kFrames = chars({u'a', 0xFDD0, u'b', 0xFDD1, 0xFFFC, 0xFFFF});
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, HostilePaste, ::testing::Values(
+    HostileCase{"markup_image", kImg, kImg},
+    HostileCase{"entities", kEntities, kEntities},
+    HostileCase{"bold_tags", kBold, kBold},
+    HostileCase{"control_characters", kControls, kControls},
+    HostileCase{"lone_high_surrogate", kLoneHigh, kLoneHigh},
+    HostileCase{"lone_low_surrogate", kLoneLow, kLoneLow},
+    HostileCase{"reversed_surrogates", kReversed, kReversed},
+    HostileCase{"bidi_overrides", kOverride, kOverride},
+    HostileCase{"zero_width", kZeroWidth, kZeroWidth},
+    // Qt's document would break the line at these two noncharacters; the preview
+    // shows the replacement character for them instead.
+    HostileCase{"frame_markers", kFrames, kFrames, chars({u'a', 0xFFFD, u'b', 0xFFFD, 0xFFFC, 0xFFFF})},
+    HostileCase{"unix_lines", QStringLiteral("^1one\n^3two\n"), QStringLiteral("^1one ^3two ")},
+    HostileCase{"windows_lines", QStringLiteral("a\r\nb\r\n\r\nc"), QStringLiteral("a b  c")},
+    HostileCase{"unicode_separators", QStringLiteral("a\u2028b\u2029c\u0085d"), QStringLiteral("a b c d")},
+    HostileCase{"caret_then_break", QStringLiteral("^\n1"), QStringLiteral("^ 1")}),
+    [](const ::testing::TestParamInfo<HostileCase> &info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(WindowTest, MillionCharacterPasteIsKeptAndFullyPreviewed)
+{
+    const QString unit = QStringLiteral("^3abcd");
+    const QString text = unit.repeated(1'000'000 / unit.size());
+    QGuiApplication::clipboard()->setText(text);
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(txtIn->text(), text);
+    EXPECT_EQ(txtOut->toPlainText().size(), text.size() / 6 * 4);
+
+    // And it still answers: a key typed at the end lands and re-renders.
+    type(QStringLiteral("Z"));
+    EXPECT_EQ(txtIn->text().size(), text.size() + 1);
+    EXPECT_TRUE(txtOut->toPlainText().endsWith(QStringLiteral("abcdZ")));
+}
+
+} // namespace
+} // namespace hueprev::testing
