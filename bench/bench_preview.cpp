@@ -67,7 +67,10 @@ BENCHMARK_CAPTURE(fullRender, code_every_6, true)
     ->RangeMultiplier(10)
     ->Range(100, 100'000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(fullRender, no_code, false)->RangeMultiplier(10)->Range(100, 100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(fullRender, no_code, false)
+    ->RangeMultiplier(10)
+    ->Range(100, 100'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(paste)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)

@@ -21,7 +21,8 @@ namespace hueprev {
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // The larger sizes are for the desktop's menus and come from the icon theme.
+    for (const int size : {16, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/hueprev-%1.png").arg(size), QSize(size, size));
     }
     return icon;
