@@ -7,9 +7,9 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config clang clang-tidy clang-format libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgif-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   # end-to-end tests, screenshots and benchmarks under a virtual display
-  xvfb xauth xdotool xclip x11-utils libx11-dev python3 fonts-dejavu-core time
+  xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 fonts-dejavu-core
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
 )

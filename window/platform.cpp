@@ -31,7 +31,9 @@ QString previewText(std::u16string_view text)
 
 RichTextPreview::RichTextPreview(QTextEdit *box) : cursor_(box->document())
 {
-    box->document()->setUndoRedoEnabled(false);
+    if (box->document()->isUndoRedoEnabled()) {
+        box->document()->setUndoRedoEnabled(false);
+    }
     cursor_.beginEditBlock();
 }
 
