@@ -24,6 +24,19 @@ TEST(HighDpi, WindowIsTwiceAsLargeInDevicePixels)
     EXPECT_EQ(shot.size(), QSize(848, 284));
 }
 
+TEST(HighDpi, WindowIconHasDrawingsForTwiceTheSize)
+{
+    const QIcon icon = applicationIcon();
+    for (const int size : {16, 32}) {
+        const QPixmap shown = icon.pixmap(QSize(size, size), 2.0);
+        EXPECT_EQ(shown.size(), QSize(2 * size, 2 * size));
+        const QImage drawn(QStringLiteral(":/icons/hueprev-%1.png").arg(2 * size));
+        EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_ARGB32),
+                  drawn.convertToFormat(QImage::Format_ARGB32))
+            << size;
+    }
+}
+
 class HighDpiPicture : public ::testing::TestWithParam<int>
 {
 };
