@@ -22,7 +22,7 @@ class Commands(unittest.TestCase):
             app.click(*button_centre(1))
             app.type("X")
             self.assertEqual(app.input_text(), "abc^1Xf")
-            self.assertEqual(app.preview_colors(), [7, 1])
+            self.assertEqual(app.preview_colors([7, 1]), [7, 1])
             self.assertEqual(app.close(), 0)
 
     def test_keyboard_only_tab_space_enter(self):
@@ -33,7 +33,7 @@ class Commands(unittest.TestCase):
             app.key("Tab", "Tab", "Tab", "space")
             app.type("x")
             self.assertEqual(app.input_text(), "^1xGo")
-            self.assertEqual(app.preview_colors(), [1])
+            self.assertEqual(app.preview_colors([1]), [1])
             self.assertEqual(app.close(), 0)
 
 

@@ -33,7 +33,7 @@ class Paste(unittest.TestCase):
             app.set_clipboard("^1first\n^2second\r\nthird")
             app.key("ctrl+v")
             self.assertEqual(app.input_text(), "^1first ^2second third")
-            self.assertEqual(app.preview_colors(), [1, 2])
+            self.assertEqual(app.preview_colors([1, 2]), [1, 2])
             self.assertEqual(app.close(), 0)
 
 

@@ -111,8 +111,15 @@ class App:
         return Image.from_xwd(self.display.run("xwd", "-silent", "-id", self.window,
                                                encoding="latin-1").stdout.encode("latin-1"))
 
-    def preview_colors(self):
-        return self.screenshot().colors_left_to_right(PREVIEW_RECT)
+    def preview_colors(self, expected=None, timeout=15):
+        """The table colours the preview shows, left to right. Given what is
+        expected, waits for the program to catch up with the keys sent to it."""
+        deadline = time.monotonic() + timeout
+        while True:
+            colors = self.screenshot().colors_left_to_right(PREVIEW_RECT)
+            if expected is None or colors == expected or time.monotonic() > deadline:
+                return colors
+            time.sleep(0.1)
 
     def close(self, timeout=10):
         """Asks the window to close as a window manager would, and returns the exit status."""
