@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -29,7 +30,7 @@ QString previewText(std::u16string_view text)
 }
 } // namespace
 
-RichTextPreview::RichTextPreview(QTextEdit *box) : cursor_(box->document())
+RichTextPreview::RichTextPreview(QTextEdit *box) : box_(box), cursor_(box->document())
 {
     if (box->document()->isUndoRedoEnabled()) {
         box->document()->setUndoRedoEnabled(false);
@@ -40,6 +41,11 @@ RichTextPreview::RichTextPreview(QTextEdit *box) : cursor_(box->document())
 RichTextPreview::~RichTextPreview()
 {
     cursor_.endEditBlock();
+    // The inserts end at the end of the text; like a caret there, the view
+    // follows, so a name longer than the box shows its end, where the player is
+    // typing. Layout has set the scroll range when the edit ended.
+    QScrollBar *bar = box_->horizontalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 void RichTextPreview::clear()

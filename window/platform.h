@@ -38,6 +38,7 @@ public:
     void insert(std::u16string_view text) override;
 
 private:
+    QTextEdit *box_;
     QTextCursor cursor_;
     QTextCharFormat format_;
 };

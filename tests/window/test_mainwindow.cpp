@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QFile>
+#include <QScrollBar>
 
 #include <gif_lib.h>
 
@@ -114,6 +115,20 @@ TEST_F(WindowTest, ChangeByTheProgramRebuildsThePreview)
     txtIn->setText(QStringLiteral("ab^1"));
     EXPECT_EQ(documentRuns(*txtOut->document()),
               (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
+}
+
+TEST_F(WindowTest, PreviewOfALongNameShowsItsEnd)
+{
+    type(QStringLiteral("^1") + QStringLiteral("W").repeated(80) + QStringLiteral("^2end"));
+    QTextCursor end(txtOut->document());
+    end.movePosition(QTextCursor::End);
+    const QRect caret = txtOut->cursorRect(end);
+    EXPECT_TRUE(txtOut->viewport()->rect().contains(caret)) << caret.x();
+    EXPECT_GT(txtOut->horizontalScrollBar()->value(), 0);
+
+    // Back to a short name, the view returns to the start.
+    txtIn->setText(QStringLiteral("^3short"));
+    EXPECT_EQ(txtOut->horizontalScrollBar()->value(), 0);
 }
 
 TEST_F(WindowTest, LongInputIsNotCut)
