@@ -2,6 +2,7 @@
 import os
 import subprocess
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -14,8 +15,11 @@ class Window(unittest.TestCase):
     def test_opens_at_its_size_and_previews_what_is_typed(self):
         with VirtualDisplay() as display, App(display, BINARY) as app:
             self.assertEqual(app.geometry(), (424, 142))
-            shot = app.screenshot()
-            self.assertEqual(shot.at(300, 110), PREVIEW_BACKGROUND)
+            # The first frame may still be on its way when the window is mapped.
+            deadline = time.monotonic() + 10
+            while app.screenshot().at(300, 110) != PREVIEW_BACKGROUND and time.monotonic() < deadline:
+                time.sleep(0.1)
+            self.assertEqual(app.screenshot().at(300, 110), PREVIEW_BACKGROUND)
             app.type("^1Red^2Green^4Blue")
             # red, green, blue, left to right; the codes themselves show nothing.
             self.assertEqual(app.preview_colors([1, 2, 4]), [1, 2, 4])
