@@ -1,7 +1,5 @@
 #pragma once
 
-class QString;
-
 namespace hueprev {
 
 class TextBox;

@@ -1,5 +1,6 @@
 #include "window/mainwindow.h"
 
+#include "preview/colorcodes.h"
 #include "preview/renderer.h"
 #include "ui_mainwindow.h"
 #include "window/commands.h"
@@ -45,7 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
     ui_->txtIn->setValidator(new SingleLineValidator(ui_->txtIn));
     ui_->txtOut->document()->setDocumentMargin(2);
 
-    for (int index = 0; index < 10; ++index) {
+    for (int index = 0; index < kColorCount; ++index) {
         auto *button = findChild<QAbstractButton *>(QStringLiteral("cmdAddColor_%1").arg(index));
         ui_->cmdAddColor->setId(button, index);
     }

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-class QButtonGroup;
-
 namespace Ui {
 class frmMain;
 }

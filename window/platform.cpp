@@ -132,7 +132,7 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         // Runs before QLineEdit deselects.
         if (edit_->hasSelectedText()) {
-            kept_ = Selection{edit_->selectionStart(), static_cast<int>(edit_->selectedText().size())};
+            kept_ = Selection{edit_->selectionStart(), edit_->selectionLength()};
         }
         break;
     case QEvent::FocusIn:

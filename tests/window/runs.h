@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/reference.h"
+#include "window/platform.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -56,9 +57,7 @@ inline std::vector<ColorRun> documentRuns(const QTextDocument &doc)
 inline std::vector<ColorRun> expectedRuns(const QString &text)
 {
     std::vector<ColorRun> runs;
-    const std::u16string_view view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                   static_cast<std::size_t>(text.size()));
-    for (const ColoredChar &c : referencePreview(view)) {
+    for (const ColoredChar &c : referencePreview(u16view(text))) {
         appendRun(runs, QString(QChar(c.ch)), qRgb(redOf(c.color), greenOf(c.color), blueOf(c.color)));
     }
     return runs;
