@@ -7,7 +7,7 @@ import subprocess
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from x11 import App, VirtualDisplay  # noqa: E402
 
 build_dir, cpack = sys.argv[1], sys.argv[2]

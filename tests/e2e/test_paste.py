@@ -4,7 +4,7 @@ import random
 import sys
 import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from x11 import App, VirtualDisplay  # noqa: E402
 
 BINARY = os.environ["HUEPREV_BINARY"]

@@ -5,7 +5,7 @@ import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(__file__))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from x11 import App, VirtualDisplay, PREVIEW_BACKGROUND  # noqa: E402
 
 BINARY = os.environ["HUEPREV_BINARY"]
