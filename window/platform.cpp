@@ -2,11 +2,18 @@
 
 #include "preview/linebreaks.h"
 
+#include <QAction>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <algorithm>
+#include <memory>
 
 namespace hueprev {
 
@@ -74,13 +81,12 @@ void RichTextPreview::insert(std::u16string_view text)
     }
 }
 
-TextBox::TextBox(QLineEdit *edit) : QObject(edit), edit_(edit)
+TextBox::TextBox(QLineEdit *edit) : QObject(edit), edit_(edit), previous_(edit->text())
 {
     edit_->installEventFilter(this);
-    connect(edit_, &QLineEdit::textChanged, this, [this] {
-        kept_.reset();
-        emit change();
-    });
+    edit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit_, &QLineEdit::textChanged, this, &TextBox::textChanged);
+    connect(edit_, &QWidget::customContextMenuRequested, this, &TextBox::showContextMenu);
 }
 
 QString TextBox::text() const
@@ -107,20 +113,108 @@ void TextBox::setSelText(const QString &text)
         edit_->setSelection(kept_->start, kept_->length);
     }
     kept_.reset();
-    if (!edit_->hasSelectedText() && !edit_->text().isEmpty()) {
-        // QLineEdit merges consecutive inserts into one undo step unless the
-        // caret moved in between; step it away and back so this write undoes
-        // on its own.
-        const int caret = edit_->cursorPosition();
-        edit_->setCursorPosition(caret > 0 ? caret - 1 : 1);
-        edit_->setCursorPosition(caret);
-    }
+    startUndoStep();
     edit_->insert(text);
 }
 
 void TextBox::setFocus()
 {
     edit_->setFocus(Qt::OtherFocusReason);
+}
+
+void TextBox::textChanged()
+{
+    kept_.reset();
+    const QString now = edit_->text();
+    if (!replaying_) {
+        trimUndo(now);
+    }
+    previous_ = now;
+    emit change();
+}
+
+void TextBox::startUndoStep()
+{
+    // QLineEdit merges an edit into the undo step before it unless the caret
+    // moved in between; step it away and back so the next edit stands alone.
+    // In an empty box, clearing it again marks the step and changes nothing.
+    if (edit_->text().isEmpty()) {
+        edit_->clear();
+    } else if (!edit_->hasSelectedText()) {
+        const int caret = edit_->cursorPosition();
+        edit_->setCursorPosition(caret > 0 ? caret - 1 : 1);
+        edit_->setCursorPosition(caret);
+    }
+}
+
+void TextBox::paste(QClipboard::Mode mode)
+{
+    const QString clip = QGuiApplication::clipboard()->text(mode);
+    if (clip.isEmpty() && !edit_->hasSelectedText()) {
+        return;
+    }
+    startUndoStep();
+    edit_->insert(hasLineBreak(u16view(clip)) ? QString::fromStdU16String(joinLines(u16view(clip))) : clip);
+    startUndoStep();
+}
+
+void TextBox::undoOrRedo(void (QLineEdit::*step)())
+{
+    // Trimming now would turn the undo into a new edit and lose the redo.
+    replaying_ = true;
+    (edit_->*step)();
+    replaying_ = false;
+}
+
+void TextBox::showContextMenu(const QPoint &at)
+{
+    // The standard menu, with the actions that edit routed through this model.
+    const std::unique_ptr<QMenu> menu(edit_->createStandardContextMenu());
+    const auto reroute = [&menu](const char *name, auto slot) {
+        if (auto *action = menu->findChild<QAction *>(QString::fromLatin1(name))) {
+            action->disconnect();
+            connect(action, &QAction::triggered, slot);
+        }
+    };
+    reroute("edit-undo", [this] { undoOrRedo(&QLineEdit::undo); });
+    reroute("edit-redo", [this] { undoOrRedo(&QLineEdit::redo); });
+    reroute("edit-paste", [this] { paste(QClipboard::Clipboard); });
+    menu->exec(edit_->mapToGlobal(at));
+}
+
+void TextBox::trimUndo(const QString &now)
+{
+    const auto prefix =
+        static_cast<int>(std::mismatch(previous_.cbegin(), previous_.cend(), now.cbegin(), now.cend()).first -
+                         previous_.cbegin());
+    const auto common = static_cast<int>(std::min(previous_.size(), now.size())) - prefix;
+    const auto suffix = static_cast<int>(std::mismatch(previous_.crbegin(), previous_.crbegin() + common,
+                                                       now.crbegin(), now.crbegin() + common)
+                                             .first -
+                                         previous_.crbegin());
+    const int removed = static_cast<int>(previous_.size()) - prefix - suffix;
+    const int inserted = static_cast<int>(now.size()) - prefix - suffix;
+    undoCost_ += removed + inserted;
+    if (undoCost_ <= kUndoBudget) {
+        return;
+    }
+    // Only setting the text empties QLineEdit's history. Set the text from
+    // before this edit, then make the edit again, so that it alone is kept.
+    const bool selected = edit_->hasSelectedText();
+    const int start = selected ? edit_->selectionStart() : edit_->cursorPosition();
+    const int length = edit_->selectionLength();
+    const int caret = edit_->cursorPosition();
+    const QSignalBlocker quiet(edit_);
+    edit_->setText(previous_);
+    edit_->setSelection(prefix, removed);
+    edit_->insert(now.mid(prefix, inserted));
+    if (selected) {
+        edit_->setSelection(caret == start ? start + length : start, caret == start ? -length : length);
+    } else {
+        edit_->setCursorPosition(caret);
+        startUndoStep();
+    }
+    undoCost_ = removed + inserted;
 }
 
 bool TextBox::eventFilter(QObject *watched, QEvent *event)
@@ -138,8 +232,25 @@ bool TextBox::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         kept_.reset();
         break;
+    case QEvent::MouseButtonRelease:
+        // X11's middle-click paste of the primary selection.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            edit_->deselect();
+            paste(QClipboard::Selection);
+            return true;
+        }
+        break;
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            paste(QClipboard::Clipboard);
+            return true;
+        }
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            undoOrRedo(key->matches(QKeySequence::Undo) ? &QLineEdit::undo : &QLineEdit::redo);
+            return true;
+        }
         const QString typed = key->text();
         // Both Enter keys report carriage return, whatever text the platform attached.
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

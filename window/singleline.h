@@ -4,9 +4,10 @@
 
 namespace hueprev {
 
-// Keeps the nickname on one line: whatever way text arrives (typing, paste,
-// drop, the program), each line break becomes a space, as the input box
-// already displays it, so the input and the preview agree.
+// Keeps the nickname on one line: whatever way text arrives, each line break
+// becomes a space, as the input box already displays it, so the input and the
+// preview agree. Pastes are joined before they arrive, keeping undo; this
+// catches the rest (a drop, the program setting the text).
 class SingleLineValidator : public QValidator
 {
     Q_OBJECT

@@ -1,5 +1,8 @@
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
+#include "window/platform.h"
+
+#include <QClipboard>
 
 namespace hueprev::testing {
 namespace {
@@ -114,6 +117,32 @@ TEST_F(Commands, UndoRestoresTheReplacedSelection)
     ASSERT_EQ(txtIn->text(), QStringLiteral("a^5d"));
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(txtIn->text(), QStringLiteral("abcd"));
+}
+
+TEST_F(Commands, UndoHistoryIsBoundedYetTheLastPasteStillUndoes)
+{
+    // Paste-and-clear cycles whose records together pass the budget.
+    const qsizetype size = TextBox::kUndoBudget / 4;
+    const auto paste = [this, size](char fill) {
+        QGuiApplication::clipboard()->setText(QString(size, QLatin1Char(fill)));
+        key(Qt::Key_V, Qt::ControlModifier);
+    };
+    for (const char fill : {'F', 'b', 'c'}) {
+        paste(fill);
+        key(Qt::Key_Return);
+        key(Qt::Key_Backspace);
+    }
+    paste('L');
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QString());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(txtIn->text(), QString(size, QLatin1Char('L')));
+
+    for (int i = 0; i < 8; ++i) {
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(txtIn->text().startsWith(QLatin1Char('F')))
+            << "the oldest paste is still kept, undo " << i;
+    }
 }
 
 struct EnterCase

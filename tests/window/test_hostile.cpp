@@ -43,6 +43,12 @@ TEST_P(HostilePaste, KeptWholeAndShownLiterally)
     EXPECT_EQ(txtOut->document()->blockCount(), 1);
     EXPECT_EQ(txtOut->toPlainText().size(),
               static_cast<qsizetype>(referencePreview(u16view(txtIn->text())).size()));
+
+    // Undo takes out the paste and nothing else, whatever it held; redo puts it back.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^2"));
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^2") + c.kept);
 }
 
 QString chars(std::initializer_list<char16_t> units)
