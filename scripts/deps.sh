@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 fonts-dejavu-core
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
+  # artwork: the multi-image window icon
+  icoutils
 )
 
 missing=()

@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target hueprev_artwork
-build/default/scripts/hueprev_artwork resources
+bash scripts/artwork/draw.sh build/default/scripts/hueprev_artwork resources
 echo "Redrawn into resources/; review with: git diff --stat resources"

@@ -6,6 +6,3 @@
 // Writes an indexed image as a GIF89a whose colour `transparentIndex` is
 // marked transparent. Returns false with a message on failure.
 bool writeGif(const QImage &indexed, int transparentIndex, const QString &path, QString *error);
-
-// Writes a Windows icon holding each image as a 256-colour bitmap.
-bool writeIco(const QList<QImage> &images, const QString &path, QString *error);

@@ -1,5 +1,6 @@
-// Draws the colour-button pictures and the window icon into a folder:
-//   hueprev_artwork <resources-dir>
+// Draws the colour-button pictures and the window icon into a folder, and the
+// 256-colour pictures that icotool packs into the .ico into another:
+//   hueprev_artwork <resources-dir> <ico-pictures-dir>
 #include "gifwriter.h"
 #include "preview/colorcodes.h"
 
@@ -138,13 +139,14 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <resources-dir>\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <resources-dir> <ico-pictures-dir>\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir ico(QString::fromLocal8Bit(argv[2]));
     if (!QDir().mkpath(out.filePath(QStringLiteral("buttons"))) ||
-        !QDir().mkpath(out.filePath(QStringLiteral("icons")))) {
+        !QDir().mkpath(out.filePath(QStringLiteral("icons"))) || !QDir().mkpath(ico.path())) {
         std::fprintf(stderr, "cannot create folders in %s\n", argv[1]);
         return 1;
     }
@@ -159,19 +161,17 @@ int main(int argc, char *argv[])
             }
         }
     }
-    QList<QImage> icons;
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon = iconPicture(size);
         if (!save(icon, out.filePath(QStringLiteral("icons/hueprev-%1.png").arg(size)))) {
             return 1;
         }
-        if (size <= 32) {
-            icons.append(icon);
+        // The .ico holds 256-colour images, whose transparency is all or nothing.
+        if (size <= 32 &&
+            !save(icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither),
+                  ico.filePath(QStringLiteral("hueprev-%1.png").arg(size)))) {
+            return 1;
         }
-    }
-    if (!writeIco(icons, out.filePath(QStringLiteral("icons/hueprev.ico")), &error)) {
-        std::fprintf(stderr, "hueprev.ico: %s\n", qPrintable(error));
-        return 1;
     }
     return 0;
 }

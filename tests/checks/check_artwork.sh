@@ -5,7 +5,7 @@ set -euo pipefail
 generator=$1 resources=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-QT_QPA_PLATFORM=offscreen "$generator" "$scratch" 2>/dev/null
+"$(dirname "$0")/../../scripts/artwork/draw.sh" "$generator" "$scratch"
 failed=0 count=0
 while IFS= read -r file; do
   count=$((count + 1))
