@@ -7,10 +7,11 @@ runs=${1:-15}
 probe=build/default/bench/startup_probe
 binary=build/default/window/hueprev
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
+exec 3< <(exec Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 read -r number <&3
 export DISPLAY=":$number"
-trap 'pkill -f "Xvfb -displayfd 4" || true' EXIT
 "$probe" "$binary" >/dev/null # warm the caches once
 results=$(for _ in $(seq "$runs"); do "$probe" "$binary"; done)
 echo "$results" | python3 -c '
