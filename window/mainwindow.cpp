@@ -8,6 +8,7 @@
 #include "window/singleline.h"
 
 #include <QButtonGroup>
+#include <QFontDatabase>
 
 #include <limits>
 
@@ -16,6 +17,18 @@ static void initResources()
 {
     Q_INIT_RESOURCE(hueprev);
 }
+
+namespace hueprev {
+namespace {
+// Debian's fonts-wine ships a free Tahoma, the window's font, where fontconfig
+// does not look. Without it Qt falls back to a similar sans-serif.
+void addTahoma()
+{
+    [[maybe_unused]] static const int id =
+        QFontDatabase::addApplicationFont(QString::fromLatin1(kTahomaPath));
+}
+} // namespace
+} // namespace hueprev
 
 namespace hueprev {
 
@@ -32,6 +45,7 @@ QIcon applicationIcon()
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui::frmMain>())
 {
     initResources();
+    addTahoma();
     ui_->setupUi(this);
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

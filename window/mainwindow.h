@@ -13,6 +13,9 @@ namespace hueprev {
 
 class TextBox;
 
+// Where Debian installs the Tahoma the window uses, when it is there.
+inline constexpr const char *kTahomaPath = "/usr/share/wine/fonts/tahoma.ttf";
+
 // The icon at every size drawn for it.
 QIcon applicationIcon();
 

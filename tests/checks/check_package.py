@@ -48,7 +48,7 @@ check(field("Package") == "hueprev", "Package field")
 check(field("Version") == "1.00", "Version field is %r" % field("Version"))
 check(field("Section") == "games", "Section field")
 depends = field("Depends")
-for lib in ("libqt6widgets6", "libqt6gui6", "libc6", "qt6-qpa-plugins"):
+for lib in ("libqt6widgets6", "libqt6gui6", "libc6", "qt6-qpa-plugins", "fonts-wine"):
     check(lib in depends, "Depends lacks %s: %s" % (lib, depends))
 check(len(field("Description").splitlines()) >= 2, "Description has an extended part")
 
