@@ -1,5 +1,7 @@
 #include "preview/renderer.h"
 
+#include <algorithm>
+
 namespace hueprev {
 
 // The operation sequence follows a cut-and-rescan reading of the text: a caret
@@ -36,6 +38,28 @@ void renderNickname(std::u16string_view text, PreviewSink &out)
             start = caret + 1;
         }
     }
+}
+
+std::size_t previewPosition(std::u16string_view text, std::size_t position)
+{
+    position = std::min(position, text.size());
+    std::size_t shown = 0;
+    std::size_t at = 0;
+    while (at < position) {
+        const std::size_t caret = std::min(text.find(kCodeIntroducer, at), position);
+        shown += caret - at;
+        at = caret;
+        if (at == position) {
+            break;
+        }
+        if (at + 1 < text.size() && colorDigitIndex(text[at + 1])) {
+            at += 2; // a code: nothing shown
+        } else {
+            ++shown;
+            ++at;
+        }
+    }
+    return shown;
 }
 
 } // namespace hueprev

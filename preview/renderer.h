@@ -2,6 +2,7 @@
 
 #include "preview/colorcodes.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace hueprev {
@@ -23,5 +24,10 @@ public:
 // is white, each "^digit" switches colour and is not shown, any other caret is
 // shown literally. Linear in the text's length.
 void renderNickname(std::u16string_view text, PreviewSink &out);
+
+// Where a caret standing at `position` in the text falls in its preview: the
+// number of characters shown before it. Hidden codes are skipped, and a caret
+// between a code's "^" and its digit falls before the code.
+std::size_t previewPosition(std::u16string_view text, std::size_t position);
 
 } // namespace hueprev

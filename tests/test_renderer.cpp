@@ -73,5 +73,40 @@ TEST(Renderer, EveryRenderStartsAfresh)
     EXPECT_EQ(doc.cells[1].color, colorOf(7));
 }
 
+struct CaretCase
+{
+    std::u16string text;
+    std::size_t position;
+    std::size_t shown;
+};
+
+class CaretToPreview : public ::testing::TestWithParam<CaretCase>
+{
+};
+
+TEST_P(CaretToPreview, SkipsHiddenCodes)
+{
+    const CaretCase &c = GetParam();
+    EXPECT_EQ(previewPosition(c.text, c.position), c.shown);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Positions, CaretToPreview, ::testing::Values(
+    CaretCase{u"abc", 2, 2},
+    CaretCase{u"^1abc", 0, 0},
+    CaretCase{u"^1abc", 1, 0},   // inside the code
+    CaretCase{u"^1abc", 2, 0},
+    CaretCase{u"^1abc", 4, 2},
+    CaretCase{u"ab^1cd^2", 8, 4},
+    CaretCase{u"a^xb", 3, 3},    // a caret that opens no code is shown
+    CaretCase{u"^^1x", 1, 1},
+    CaretCase{u"^^1x", 2, 1},
+    CaretCase{u"^^1x", 4, 2},
+    CaretCase{u"ab^", 3, 3},
+    CaretCase{u"^12", 3, 1},
+    CaretCase{u"ab", 9, 2},      // past the end: the end
+    CaretCase{u"", 0, 0}));
+// clang-format on
+
 } // namespace
 } // namespace hueprev::testing

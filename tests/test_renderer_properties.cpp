@@ -56,6 +56,7 @@ TEST_F(RendererProperties, PreviewMatchesPlainRule)
         renderNickname(input, doc);
         const auto expected = referencePreview(input);
         ASSERT_EQ(doc.cells.size(), expected.size()) << printable(input);
+        ASSERT_EQ(previewPosition(input, input.size()), expected.size()) << printable(input);
         for (std::size_t i = 0; i < expected.size(); ++i) {
             ASSERT_EQ(doc.cells[i].ch, expected[i].ch) << printable(input) << " at " << i;
             ASSERT_EQ(doc.cells[i].color, expected[i].color) << printable(input) << " at " << i;

@@ -67,6 +67,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
 
     txtIn_ = new TextBox(ui_->txtIn);
     connect(txtIn_, &TextBox::change, this, &MainWindow::txtIn_Change);
+    connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::showCaretInPreview);
     connect(txtIn_, &TextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
     connect(ui_->cmdAddColor, &QButtonGroup::idClicked, this, &MainWindow::cmdAddColor_Click);
 }
@@ -76,8 +77,17 @@ MainWindow::~MainWindow() = default;
 void MainWindow::txtIn_Change()
 {
     const QString text = txtIn_->text();
-    RichTextPreview preview(ui_->txtOut);
-    renderNickname(u16view(text), preview);
+    {
+        RichTextPreview preview(ui_->txtOut);
+        renderNickname(u16view(text), preview);
+    }
+    showCaretInPreview();
+}
+
+void MainWindow::showCaretInPreview()
+{
+    const auto caret = static_cast<std::size_t>(ui_->txtIn->cursorPosition());
+    showPreviewPosition(ui_->txtOut, previewPosition(u16view(ui_->txtIn->text()), caret));
 }
 
 void MainWindow::txtIn_KeyPress(char16_t &keyAscii)

@@ -31,6 +31,8 @@ private:
     void txtIn_Change();
     void txtIn_KeyPress(char16_t &keyAscii);
     void cmdAddColor_Click(int index);
+    // The preview shows the part of the name where the input's caret is.
+    void showCaretInPreview();
 
     std::unique_ptr<Ui::frmMain> ui_;
     TextBox *txtIn_;

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -48,11 +47,16 @@ RichTextPreview::RichTextPreview(QTextEdit *box) : box_(box), cursor_(box->docum
 RichTextPreview::~RichTextPreview()
 {
     cursor_.endEditBlock();
-    // The inserts end at the end of the text; like a caret there, the view
-    // follows, so a name longer than the box shows its end, where the player is
-    // typing. Layout has set the scroll range when the edit ended.
-    QScrollBar *bar = box_->horizontalScrollBar();
-    bar->setValue(bar->maximum());
+}
+
+void showPreviewPosition(QTextEdit *box, std::size_t position)
+{
+    QTextCursor at(box->document());
+    // The preview may not have caught up with the input yet; its end is the best guess.
+    at.setPosition(static_cast<int>(
+        std::min(position, static_cast<std::size_t>(box->document()->characterCount() - 1))));
+    box->setTextCursor(at);
+    box->ensureCursorVisible();
 }
 
 void RichTextPreview::clear()

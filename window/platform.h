@@ -44,6 +44,10 @@ private:
     QTextCharFormat format_;
 };
 
+// Scrolls the preview as little as needed to bring a text position into view,
+// as a line edit does for its caret.
+void showPreviewPosition(QTextEdit *box, std::size_t position);
+
 // The single-line input box with the classic text-box model: a selection that
 // survives losing the focus, SelStart/SelLength/SelText, and Change and
 // KeyPress events.

@@ -125,18 +125,38 @@ TEST_F(WindowTest, ChangeByTheProgramRebuildsThePreview)
               (std::vector<ColorRun>{{QStringLiteral("ab"), qRgb(255, 255, 255)}}));
 }
 
-TEST_F(WindowTest, PreviewOfALongNameShowsItsEnd)
+TEST_F(WindowTest, PreviewFollowsTheCaretThroughALongName)
 {
-    type(QStringLiteral("^1") + QStringLiteral("W").repeated(80) + QStringLiteral("^2end"));
-    QTextCursor end(txtOut->document());
-    end.movePosition(QTextCursor::End);
-    const QRect caret = txtOut->cursorRect(end);
-    EXPECT_TRUE(txtOut->viewport()->rect().contains(caret)) << caret.x();
-    EXPECT_GT(txtOut->horizontalScrollBar()->value(), 0);
+    const QString wide = QStringLiteral("W").repeated(40);
+    type(QStringLiteral("^1") + wide + QStringLiteral("^3MID") + wide + QStringLiteral("^2end"));
+    QScrollBar *bar = txtOut->horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    const auto shows = [this](int inputPosition) {
+        QTextCursor at(txtOut->document());
+        at.setPosition(static_cast<int>(previewPosition(u16view(txtIn->text()), inputPosition)));
+        return txtOut->viewport()->rect().contains(txtOut->cursorRect(at));
+    };
+    EXPECT_EQ(bar->value(), bar->maximum()) << "typing at the end shows the end";
 
+    key(Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    for (int i = 0; i < 2 + 40 + 2 + 2; ++i) {
+        key(Qt::Key_Right); // into "MID"
+    }
+    EXPECT_TRUE(shows(txtIn->cursorPosition()));
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_LT(bar->value(), bar->maximum());
+
+    click(4); // a code written there keeps that place in view
+    EXPECT_EQ(txtIn->cursorPosition(), 48);
+    EXPECT_TRUE(shows(48));
+    EXPECT_LT(bar->value(), bar->maximum());
+
+    key(Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
     // Back to a short name, the view returns to the start.
     txtIn->setText(QStringLiteral("^3short"));
-    EXPECT_EQ(txtOut->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(WindowTest, LongInputIsNotCut)
