@@ -169,7 +169,8 @@ class Image:
 
     def colors_left_to_right(self, rect):
         """Table colours met scanning the columns left to right: the commonest exact
-        table colour of each column, repeats collapsed."""
+        table colour of each column, repeats collapsed. A lone pixel is an edge's
+        blend with the background that happens to match, not text of that colour."""
         x0, y0, w, h = rect
         sequence = []
         for x in range(x0, x0 + w):
@@ -178,7 +179,7 @@ class Image:
                 p = self.at(x, y)
                 if p in TABLE:
                     counts[p] = counts.get(p, 0) + 1
-            if counts:
+            if counts and max(counts.values()) > 1:
                 index = TABLE.index(max(counts, key=counts.get))
                 if not sequence or sequence[-1] != index:
                     sequence.append(index)
