@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,11 +29,22 @@ void guardHandler(QtMsgType type, const QMessageLogContext &context, const QStri
                                   : message});
         return;
     }
-    const char *display = std::getenv("DISPLAY");
-    std::fprintf(stderr,
-                 "hueprev: cannot open a display (DISPLAY=%s); run it on a desktop, or under a virtual "
-                 "display: xvfb-run -a hueprev\n",
-                 display != nullptr && *display != '\0' ? display : "unset");
+    const bool noDisplay = std::any_of(held.cbegin(), held.cend(), [](const Held &h) {
+        return h.message.contains(QLatin1String("could not connect to display"));
+    });
+    if (noDisplay) {
+        const char *display = std::getenv("DISPLAY");
+        std::fprintf(stderr,
+                     "hueprev: cannot open a display (DISPLAY=%s); run it on a desktop, or under a virtual "
+                     "display: xvfb-run -a hueprev\n",
+                     display != nullptr && *display != '\0' ? display : "unset");
+    } else {
+        // Anything else is said in Qt's own words, which name what failed.
+        for (const Held &h : held) {
+            std::fprintf(stderr, "%s\n", qPrintable(h.message));
+        }
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
     std::_Exit(1);
 }
 } // namespace

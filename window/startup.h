@@ -2,9 +2,10 @@
 
 namespace hueprev {
 
-// Turns Qt's abort when no display can be opened into one plain line and a
-// non-zero exit. Messages logged before start-up are held back and passed on
-// once the application object exists.
+// Turns Qt's abort at start-up into a non-zero exit without a core dump: one
+// plain line when no display can be opened, Qt's own messages for any other
+// failure. Messages logged before start-up are held back and passed on once
+// the application object exists.
 class StartupGuard
 {
 public:

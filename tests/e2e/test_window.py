@@ -34,15 +34,25 @@ class Window(unittest.TestCase):
             self.assertEqual(app.preview_colors([0, 7]), [0, 7])
             self.assertEqual(app.close(), 0)
 
-    def test_without_a_display_says_so_and_fails_cleanly(self):
-        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        result = subprocess.run([BINARY], env=env, capture_output=True, text=True, timeout=30)
-        self.assertEqual(result.returncode, 1)
-        lines = result.stderr.strip().splitlines()
-        self.assertEqual(len(lines), 1, result.stderr)
-        self.assertIn("cannot open a display", lines[0])
-        self.assertIn("xvfb-run", lines[0])
-
+    def test_failed_start_says_what_failed(self):
+        bare = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        with VirtualDisplay() as display:
+            cases = [  # environment, what the one line or Qt's own words must say
+                ("no display", bare, ["cannot open a display", "xvfb-run"]),
+                ("dead display", dict(bare, DISPLAY=":65000"), ["cannot open a display (DISPLAY=:65000)"]),
+                ("missing plugin", dict(display.env, QT_QPA_PLATFORM="bogus"),
+                 ['Could not find the Qt platform plugin "bogus"', "Available platform plugins are:"]),
+            ]
+            for name, env, expected in cases:
+                with self.subTest(name):
+                    result = subprocess.run([BINARY], env=env, capture_output=True, text=True, timeout=30)
+                    self.assertEqual(result.returncode, 1, result.stderr)
+                    for words in expected:
+                        self.assertIn(words, result.stderr)
+                    one_line = "cannot open a display" in result.stderr
+                    self.assertEqual(one_line, name != "missing plugin", result.stderr)
+                    if one_line:
+                        self.assertEqual(len(result.stderr.strip().splitlines()), 1, result.stderr)
 
 if __name__ == "__main__":
     unittest.main()
