@@ -36,7 +36,7 @@ QString previewText(std::u16string_view text)
 }
 } // namespace
 
-RichTextPreview::RichTextPreview(QTextEdit *box) : box_(box), cursor_(box->document())
+RichTextPreview::RichTextPreview(QTextEdit *box) : cursor_(box->document())
 {
     if (box->document()->isUndoRedoEnabled()) {
         box->document()->setUndoRedoEnabled(false);

@@ -39,7 +39,6 @@ public:
     void insert(std::u16string_view text) override;
 
 private:
-    QTextEdit *box_;
     QTextCursor cursor_;
     QTextCharFormat format_;
 };

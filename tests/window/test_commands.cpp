@@ -122,8 +122,8 @@ TEST_F(Commands, UndoRestoresTheReplacedSelection)
 TEST_F(Commands, UndoHistoryIsBoundedYetTheLastPasteStillUndoes)
 {
     // Paste-and-clear cycles whose records together pass the budget.
-    const qsizetype size = TextBox::kUndoBudget / 4;
-    const auto paste = [this, size](char fill) {
+    constexpr qsizetype size = TextBox::kUndoBudget / 4;
+    const auto paste = [this](char fill) {
         QGuiApplication::clipboard()->setText(QString(size, QLatin1Char(fill)));
         key(Qt::Key_V, Qt::ControlModifier);
     };
