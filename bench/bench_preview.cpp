@@ -2,8 +2,8 @@
 // layout and a synchronous paint, on the offscreen platform. Also a whole
 // paste into the input, which adds the line edit's own work.
 #include "bench/names.h"
-#include "window/mainwindow.h"
-#include "window/platform.h"
+#include "window/qt/mainwindow.h"
+#include "window/qt/platform.h"
 
 #include <QApplication>
 #include <QLineEdit>

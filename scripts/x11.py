@@ -1,6 +1,7 @@
 """Drives the real hueprev binary in a virtual X server: Xvfb, xdotool, xclip, xwd."""
 import ctypes
 import os
+import shlex
 import struct
 import subprocess
 import tempfile
@@ -13,7 +14,9 @@ CAPTION = "Tarnvale - Nickname Tester"
 TABLE = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
          (0, 255, 255), (255, 0, 255), (255, 255, 255), (0, 127, 127), (127, 127, 127)]
 PREVIEW_BACKGROUND = (64, 64, 64)
-PREVIEW_RECT = (16, 88, 393, 41)  # x, y, width, height inside the window
+# The preview's text area inside the window (x, y, width, height): the box at
+# 16, 88, 393 x 41 less its frame, whose highlight can be white.
+PREVIEW_RECT = (19, 91, 387, 35)
 
 
 class VirtualDisplay:
@@ -59,9 +62,10 @@ class VirtualDisplay:
 class App:
     """The program under test, with its window found by its caption."""
 
-    def __init__(self, display, binary):
+    def __init__(self, display, command):
+        """command: how to start the program, such as its path, or "wine64 hueprev.exe"."""
         self.display = display
-        self.process = subprocess.Popen([binary], env=display.env,
+        self.process = subprocess.Popen(shlex.split(command), env=display.env,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.window = display.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION)
         self.window = self.window.split()[0]
@@ -138,6 +142,9 @@ class App:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        if "WINEPREFIX" in self.display.env:
+            # Under Wine, the program's server and helpers belong to the prefix.
+            subprocess.run(["wineserver", "-k"], env=self.display.env, check=False, timeout=30)
         self.process.stdout.close()
         self.process.stderr.close()
 

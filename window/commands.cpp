@@ -1,16 +1,13 @@
 #include "window/commands.h"
 
 #include "preview/colorcodes.h"
-#include "window/platform.h"
-
-#include <QString>
+#include "window/textbox.h"
 
 namespace hueprev {
 
 void addColorCode(TextBox &input, int index)
 {
-    const std::u16string code = colorCode(index);
-    input.setSelText(QString::fromStdU16String(code));
+    input.setSelText(colorCode(index));
     input.setFocus();
 }
 

@@ -6,7 +6,8 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from x11 import App, VirtualDisplay  # noqa: E402
 
-BINARY = os.environ["HUEPREV_BINARY"]
+# How to start the program under test: its path, or "wine64 hueprev.exe".
+COMMAND = os.environ["HUEPREV_COMMAND"]
 
 
 def button_centre(index):
@@ -16,7 +17,7 @@ def button_centre(index):
 
 class Commands(unittest.TestCase):
     def test_click_replaces_the_selection_made_with_shift_and_arrows(self):
-        with VirtualDisplay() as display, App(display, BINARY) as app:
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("abcdef")
             app.key("Left", "shift+Left", "shift+Left")
             app.click(*button_centre(1))
@@ -26,7 +27,7 @@ class Commands(unittest.TestCase):
             self.assertEqual(app.close(), 0)
 
     def test_keyboard_only_tab_space_enter(self):
-        with VirtualDisplay() as display, App(display, BINARY) as app:
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("Go")
             app.key("Home")
             # Tab over the preview and button 0 to button 1, Space presses it.

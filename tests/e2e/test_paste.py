@@ -7,7 +7,8 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from x11 import App, VirtualDisplay  # noqa: E402
 
-BINARY = os.environ["HUEPREV_BINARY"]
+# How to start the program under test: its path, or "wine64 hueprev.exe".
+COMMAND = os.environ["HUEPREV_COMMAND"]
 
 
 class Paste(unittest.TestCase):
@@ -16,7 +17,7 @@ class Paste(unittest.TestCase):
         pieces = ["^%d" % rng.randrange(10) + "".join(rng.choice("abcXYZ ^<>&é中") for _ in range(4))
                   for _ in range(100_000 // 6)]
         text = "".join(pieces)[:100_000]
-        with VirtualDisplay() as display, App(display, BINARY) as app:
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.set_clipboard(text)
             app.key("ctrl+v")
             got = app.input_text()
@@ -29,7 +30,7 @@ class Paste(unittest.TestCase):
             self.assertEqual(app.close(), 0)
 
     def test_multi_line_paste_becomes_one_line(self):
-        with VirtualDisplay() as display, App(display, BINARY) as app:
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.set_clipboard("^1first\n^2second\r\nthird")
             app.key("ctrl+v")
             self.assertEqual(app.input_text(), "^1first ^2second third")

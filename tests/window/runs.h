@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/reference.h"
-#include "window/platform.h"
+#include "window/qt/platform.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

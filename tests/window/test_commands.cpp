@@ -1,6 +1,6 @@
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
-#include "window/platform.h"
+#include "window/qt/platform.h"
 
 #include <QClipboard>
 
@@ -122,7 +122,7 @@ TEST_F(Commands, UndoRestoresTheReplacedSelection)
 TEST_F(Commands, UndoHistoryIsBoundedYetTheLastPasteStillUndoes)
 {
     // Paste-and-clear cycles whose records together pass the budget.
-    constexpr qsizetype size = TextBox::kUndoBudget / 4;
+    constexpr qsizetype size = LineEditTextBox::kUndoBudget / 4;
     const auto paste = [this](char fill) {
         QGuiApplication::clipboard()->setText(QString(size, QLatin1Char(fill)));
         key(Qt::Key_V, Qt::ControlModifier);

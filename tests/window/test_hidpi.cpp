@@ -1,6 +1,6 @@
 // The window at a 200% scale factor: twice the device pixels, pictures drawn
 // for that scale rather than blown up.
-#include "window/mainwindow.h"
+#include "window/qt/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // on one line, in the colours the rule gives.
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
-#include "window/platform.h"
+#include "window/qt/platform.h"
 
 #include <QClipboard>
 

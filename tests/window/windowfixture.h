@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/mainwindow.h"
+#include "window/qt/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>

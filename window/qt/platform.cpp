@@ -1,4 +1,4 @@
-#include "window/platform.h"
+#include "window/qt/platform.h"
 
 #include "preview/linebreaks.h"
 
@@ -85,48 +85,48 @@ void RichTextPreview::insert(std::u16string_view text)
     }
 }
 
-TextBox::TextBox(QLineEdit *edit) : QObject(edit), edit_(edit), previous_(edit->text())
+LineEditTextBox::LineEditTextBox(QLineEdit *edit) : QObject(edit), edit_(edit), previous_(edit->text())
 {
     edit_->installEventFilter(this);
     edit_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(edit_, &QLineEdit::textChanged, this, &TextBox::textChanged);
-    connect(edit_, &QWidget::customContextMenuRequested, this, &TextBox::showContextMenu);
+    connect(edit_, &QLineEdit::textChanged, this, &LineEditTextBox::textChanged);
+    connect(edit_, &QWidget::customContextMenuRequested, this, &LineEditTextBox::showContextMenu);
 }
 
-QString TextBox::text() const
+std::u16string LineEditTextBox::text() const
 {
-    return edit_->text();
+    return edit_->text().toStdU16String();
 }
 
-void TextBox::setSelStart(int position)
+void LineEditTextBox::setSelStart(int position)
 {
     kept_.reset();
     edit_->setCursorPosition(position);
     edit_->deselect();
 }
 
-void TextBox::setSelLength(int length)
+void LineEditTextBox::setSelLength(int length)
 {
     kept_.reset();
     edit_->setSelection(edit_->cursorPosition(), length);
 }
 
-void TextBox::setSelText(const QString &text)
+void LineEditTextBox::setSelText(std::u16string_view text)
 {
     if (kept_ && !edit_->hasFocus()) {
         edit_->setSelection(kept_->start, kept_->length);
     }
     kept_.reset();
     startUndoStep();
-    edit_->insert(text);
+    edit_->insert(QString(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(text.size())));
 }
 
-void TextBox::setFocus()
+void LineEditTextBox::setFocus()
 {
     edit_->setFocus(Qt::OtherFocusReason);
 }
 
-void TextBox::textChanged()
+void LineEditTextBox::textChanged()
 {
     kept_.reset();
     const QString now = edit_->text();
@@ -137,7 +137,7 @@ void TextBox::textChanged()
     emit change();
 }
 
-void TextBox::startUndoStep()
+void LineEditTextBox::startUndoStep()
 {
     // QLineEdit merges an edit into the undo step before it unless the caret
     // moved in between; step it away and back so the next edit stands alone.
@@ -151,7 +151,7 @@ void TextBox::startUndoStep()
     }
 }
 
-void TextBox::paste(QClipboard::Mode mode)
+void LineEditTextBox::paste(QClipboard::Mode mode)
 {
     const QString clip = QGuiApplication::clipboard()->text(mode);
     if (clip.isEmpty() && !edit_->hasSelectedText()) {
@@ -162,7 +162,7 @@ void TextBox::paste(QClipboard::Mode mode)
     startUndoStep();
 }
 
-void TextBox::undoOrRedo(void (QLineEdit::*step)())
+void LineEditTextBox::undoOrRedo(void (QLineEdit::*step)())
 {
     // Trimming now would turn the undo into a new edit and lose the redo.
     replaying_ = true;
@@ -170,14 +170,14 @@ void TextBox::undoOrRedo(void (QLineEdit::*step)())
     replaying_ = false;
 }
 
-void TextBox::showContextMenu(const QPoint &at)
+void LineEditTextBox::showContextMenu(const QPoint &at)
 {
     // The standard menu, with the actions that edit routed through this model.
     const std::unique_ptr<QMenu> menu(edit_->createStandardContextMenu());
     const auto reroute = [&menu](const char *name, auto slot) {
         if (auto *action = menu->findChild<QAction *>(QString::fromLatin1(name))) {
             action->disconnect();
-            connect(action, &QAction::triggered, slot);
+            QObject::connect(action, &QAction::triggered, slot);
         }
     };
     reroute("edit-undo", [this] { undoOrRedo(&QLineEdit::undo); });
@@ -186,7 +186,7 @@ void TextBox::showContextMenu(const QPoint &at)
     menu->exec(edit_->mapToGlobal(at));
 }
 
-void TextBox::trimUndo(const QString &now)
+void LineEditTextBox::trimUndo(const QString &now)
 {
     const auto prefix =
         static_cast<int>(std::mismatch(previous_.cbegin(), previous_.cend(), now.cbegin(), now.cend()).first -
@@ -221,7 +221,7 @@ void TextBox::trimUndo(const QString &now)
     undoCost_ = removed + inserted;
 }
 
-bool TextBox::eventFilter(QObject *watched, QEvent *event)
+bool LineEditTextBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != edit_) {
         return false;

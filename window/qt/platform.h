@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/renderer.h"
+#include "window/textbox.h"
 
 #include <QClipboard>
 #include <QObject>
@@ -47,10 +48,9 @@ private:
 // as a line edit does for its caret.
 void showPreviewPosition(QTextEdit *box, std::size_t position);
 
-// The single-line input box with the classic text-box model: a selection that
-// survives losing the focus, SelStart/SelLength/SelText, and Change and
-// KeyPress events.
-class TextBox : public QObject
+// The text box on the single-line QLineEdit: a selection that survives losing
+// the focus, SelStart/SelLength/SelText, and Change and KeyPress events.
+class LineEditTextBox : public QObject, public TextBox
 {
     Q_OBJECT
 public:
@@ -60,17 +60,13 @@ public:
     // always stays undoable.
     static constexpr qsizetype kUndoBudget = qsizetype{1} << 20;
 
-    explicit TextBox(QLineEdit *edit);
+    explicit LineEditTextBox(QLineEdit *edit);
 
-    QString text() const;
-    // Moves the caret and empties the selection.
-    void setSelStart(int position);
-    // Selects this many characters from the caret.
-    void setSelLength(int length);
-    // Replaces the selection (or inserts at the caret) as one undoable edit;
-    // the caret ends after the new text.
-    void setSelText(const QString &text);
-    void setFocus();
+    std::u16string text() const override;
+    void setSelStart(int position) override;
+    void setSelLength(int length) override;
+    void setSelText(std::u16string_view text) override;
+    void setFocus() override;
 
 signals:
     void change();

@@ -11,7 +11,7 @@ class frmMain;
 
 namespace hueprev {
 
-class TextBox;
+class LineEditTextBox;
 
 // Where Debian installs the Tahoma the window uses, when it is there.
 inline constexpr const char *kTahomaPath = "/usr/share/wine/fonts/tahoma.ttf";
@@ -35,7 +35,7 @@ private:
     void showCaretInPreview();
 
     std::unique_ptr<Ui::frmMain> ui_;
-    TextBox *txtIn_;
+    LineEditTextBox *txtIn_;
 };
 
 } // namespace hueprev

@@ -1,4 +1,4 @@
-#include "window/startup.h"
+#include "window/qt/startup.h"
 
 #include <QString>
 #include <QtGlobal>

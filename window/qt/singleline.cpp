@@ -1,7 +1,7 @@
-#include "window/singleline.h"
+#include "window/qt/singleline.h"
 
 #include "preview/linebreaks.h"
-#include "window/platform.h"
+#include "window/qt/platform.h"
 
 namespace hueprev {
 

@@ -1,11 +1,11 @@
-#include "window/mainwindow.h"
+#include "window/qt/mainwindow.h"
 
 #include "preview/colorcodes.h"
 #include "preview/renderer.h"
 #include "ui_mainwindow.h"
 #include "window/commands.h"
-#include "window/platform.h"
-#include "window/singleline.h"
+#include "window/qt/platform.h"
+#include "window/qt/singleline.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -65,10 +65,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
         ui_->cmdAddColor->setId(button, index);
     }
 
-    txtIn_ = new TextBox(ui_->txtIn);
-    connect(txtIn_, &TextBox::change, this, &MainWindow::txtIn_Change);
+    txtIn_ = new LineEditTextBox(ui_->txtIn);
+    connect(txtIn_, &LineEditTextBox::change, this, &MainWindow::txtIn_Change);
     connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::showCaretInPreview);
-    connect(txtIn_, &TextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
+    connect(txtIn_, &LineEditTextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
     connect(ui_->cmdAddColor, &QButtonGroup::idClicked, this, &MainWindow::cmdAddColor_Click);
 }
 
@@ -76,7 +76,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::txtIn_Change()
 {
-    const QString text = txtIn_->text();
+    const QString text = ui_->txtIn->text();
     {
         RichTextPreview preview(ui_->txtOut);
         renderNickname(u16view(text), preview);

@@ -1,5 +1,5 @@
-#include "window/mainwindow.h"
-#include "window/startup.h"
+#include "window/qt/mainwindow.h"
+#include "window/qt/startup.h"
 
 #include <QApplication>
 

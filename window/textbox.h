@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hueprev {
+
+// The input box as the commands see it, in the classic text-box model. Each
+// front-end implements it on its own control; positions count UTF-16 units.
+class TextBox
+{
+public:
+    virtual ~TextBox() = default;
+    virtual std::u16string text() const = 0;
+    // Moves the caret and empties the selection.
+    virtual void setSelStart(int position) = 0;
+    // Selects this many characters from the caret.
+    virtual void setSelLength(int length) = 0;
+    // Replaces the selection (or inserts at the caret) as one undoable edit;
+    // the caret ends after the new text.
+    virtual void setSelText(std::u16string_view text) = 0;
+    virtual void setFocus() = 0;
+};
+
+} // namespace hueprev
