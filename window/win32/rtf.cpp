@@ -28,7 +28,7 @@ void appendRtfText(std::string &out, std::u16string_view text)
 }
 
 RtfPreview::RtfPreview(std::string_view fontName, int halfPoints)
-    : fontTable_("{\\fonttbl{\\f0\\fswiss " + std::string(fontName) + ";}}"),
+    : fontTable_(R"({\fonttbl{\f0\fswiss )" + std::string(fontName) + ";}}"),
       fontSize_("\\fs" + std::to_string(halfPoints) + ' ')
 {}
 
@@ -64,7 +64,7 @@ void RtfPreview::insert(std::u16string_view text)
 
 std::string RtfPreview::document() const
 {
-    std::string doc = "{\\rtf1\\ansi\\deff0\\uc1" + fontTable_ + "{\\colortbl;";
+    std::string doc = R"({\rtf1\ansi\deff0\uc1)" + fontTable_ + R"({\colortbl;)";
     for (const ColorValue c : colors_) {
         doc += "\\red" + std::to_string(redOf(c)) + "\\green" + std::to_string(greenOf(c)) + "\\blue" +
                std::to_string(blueOf(c)) + ';';

@@ -1,0 +1,47 @@
+// One render into the Win32 preview, as the program does it on every change:
+// the renderer into an RTF document, streamed into a real RICHEDIT50W. Run
+// under Wine (Google Benchmark is not built for Windows here):
+//   wine64 build/windows-x64/bench/bench_win32.exe [repetitions]
+#include "bench/names.h"
+#include "preview/renderer.h"
+#include "window/win32/richpreview.h"
+#include "window/win32/rtf.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    const int repetitions = argc > 1 ? std::atoi(argv[1]) : 9;
+    LoadLibraryW(L"Msftedit.dll");
+    HWND box = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_POPUP | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 393, 41,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (box == nullptr) {
+        std::puts("no rich-edit control");
+        return 1;
+    }
+    hueprev::win32::setUpPreview(box);
+    for (const std::size_t length : {30, 1'000, 10'000, 100'000}) {
+        const std::u16string name = hueprev::bench::nickname(length, true);
+        std::vector<double> ms;
+        for (int i = 0; i < repetitions; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            hueprev::RtfPreview preview("Tahoma", 36);
+            hueprev::renderNickname(name, preview);
+            box = hueprev::win32::streamRtf(box, preview.document());
+            hueprev::win32::showPreviewPosition(box, hueprev::previewPosition(name, name.size()));
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf("render_into_preview chars=%zu median_ms=%.2f min_ms=%.2f\n", length, ms[ms.size() / 2],
+                    ms.front());
+    }
+    DestroyWindow(box);
+    return 0;
+}

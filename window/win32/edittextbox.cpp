@@ -1,0 +1,129 @@
+#include "window/win32/edittextbox.h"
+
+#include "preview/linebreaks.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace hueprev::win32 {
+
+namespace {
+constexpr UINT_PTR kSubclassId = 1;
+} // namespace
+
+EditTextBox::EditTextBox(HWND edit, EditEvents &events) : edit_(edit), events_(events)
+{
+    // The default limit cuts typing and pastes at 30,000 characters.
+    SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
+    SetWindowSubclass(edit_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+EditTextBox::~EditTextBox()
+{
+    RemoveWindowSubclass(edit_, subclassProc, kSubclassId);
+}
+
+std::u16string EditTextBox::text() const
+{
+    // Asked of the control itself: GetWindowText may answer from a copy.
+    std::wstring buffer(static_cast<std::size_t>(SendMessageW(edit_, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    const auto length =
+        SendMessageW(edit_, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return {reinterpret_cast<const char16_t *>(buffer.data()), static_cast<std::size_t>(length)};
+}
+
+void EditTextBox::setSelStart(int position)
+{
+    SendMessageW(edit_, EM_SETSEL, position, position);
+}
+
+void EditTextBox::setSelLength(int length)
+{
+    DWORD start = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    SendMessageW(edit_, EM_SETSEL, start, start + static_cast<DWORD>(length));
+}
+
+void EditTextBox::setSelText(std::u16string_view text)
+{
+    const std::wstring replacement(text.begin(), text.end());
+    // An EDIT has one level of undo, which grows with each adjacent insert;
+    // emptied first, it undoes this replacement alone.
+    SendMessageW(edit_, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
+}
+
+void EditTextBox::setFocus()
+{
+    SetFocus(edit_);
+}
+
+int EditTextBox::caret() const
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end);
+}
+
+void EditTextBox::paste()
+{
+    std::u16string clip;
+    if (OpenClipboard(edit_) != FALSE) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto *chars = static_cast<const char16_t *>(GlobalLock(data))) {
+                clip = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    // A single-line EDIT would keep only the first line; the name keeps them all.
+    setSelText(hasLineBreak(clip) ? joinLines(clip) : clip);
+}
+
+LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self)
+{
+    auto &box = *reinterpret_cast<EditTextBox *>(self);
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter belongs to the box, not to the dialog navigation.
+        LRESULT code = DefSubclassProc(window, message, wParam, lParam);
+        const auto *msg = reinterpret_cast<const MSG *>(lParam);
+        if (msg != nullptr && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+            msg->wParam == VK_RETURN) {
+            code |= DLGC_WANTALLKEYS;
+        }
+        return code;
+    }
+    case WM_CHAR: {
+        auto keyAscii = static_cast<char16_t>(wParam);
+        box.events_.keyPress(keyAscii);
+        if (keyAscii == 0) {
+            return 0; // cancelled: no character, and no beep
+        }
+        if (keyAscii == 1) { // Ctrl+A, which a single-line EDIT answers with a beep
+            SendMessageW(window, EM_SETSEL, 0, -1);
+            box.events_.caretMoved();
+            return 0;
+        }
+        wParam = keyAscii;
+        break;
+    }
+    case WM_PASTE:
+        box.paste();
+        return 0;
+    default:
+        break;
+    }
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (message == WM_KEYDOWN || message == WM_LBUTTONUP ||
+        (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) != 0)) {
+        box.events_.caretMoved();
+    }
+    return result;
+}
+
+} // namespace hueprev::win32

@@ -1,0 +1,321 @@
+#include "window/win32/frmmain.h"
+
+#include "preview/colorcodes.h"
+#include "preview/renderer.h"
+#include "window/commands.h"
+#include "window/win32/resource.h"
+#include "window/win32/richpreview.h"
+#include "window/win32/rtf.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string>
+
+namespace hueprev::win32 {
+
+namespace {
+constexpr const wchar_t *kClassName = L"hueprev.frmMain";
+constexpr const wchar_t *kCaption = L"Tarnvale - Nickname Tester";
+// A fixed single border and a title bar with minimise but no maximise.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
+constexpr UINT kBaseDpi = 96;
+
+enum class Kind { InputBox, PreviewBox, ColorButton };
+
+struct ControlSpec
+{
+    Kind kind;
+    int index;                    // the button's Index
+    int left, top, width, height; // twips from the client area's top left
+    int tabIndex;
+    double points; // font size, 0 for none
+};
+
+constexpr int kClientWidth = 6360; // twips
+constexpr int kClientHeight = 2130;
+constexpr int kInputId = 10;
+constexpr int kPreviewId = 11;
+// A button's control id is this plus its Index, clear of IDOK and IDCANCEL,
+// which the dialog navigation sends for Enter and Esc.
+constexpr int kButtonId = 100;
+
+// The window's controls, in tab order, which is also the order of creation.
+// The row of buttons reads 1 .. 9 and then 0 at the right end.
+constexpr ControlSpec kControls[] = {
+    {Kind::InputBox, 0, 240, 240, 5895, 495, 0, 14.25}, {Kind::PreviewBox, 0, 240, 1320, 5895, 615, 1, 18.0},
+    {Kind::ColorButton, 0, 5640, 840, 495, 375, 2, 0},  {Kind::ColorButton, 1, 240, 840, 495, 375, 3, 0},
+    {Kind::ColorButton, 2, 840, 840, 495, 375, 4, 0},   {Kind::ColorButton, 3, 1440, 840, 495, 375, 5, 0},
+    {Kind::ColorButton, 4, 2040, 840, 495, 375, 6, 0},  {Kind::ColorButton, 5, 2640, 840, 495, 375, 7, 0},
+    {Kind::ColorButton, 6, 3240, 840, 495, 375, 8, 0},  {Kind::ColorButton, 7, 3840, 840, 495, 375, 9, 0},
+    {Kind::ColorButton, 8, 4440, 840, 495, 375, 10, 0}, {Kind::ColorButton, 9, 5040, 840, 495, 375, 11, 0},
+};
+
+constexpr bool inTabOrder()
+{
+    int next = 0;
+    for (const ControlSpec &spec : kControls) {
+        if (spec.tabIndex != next++) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inTabOrder(), "controls are created in tab order");
+
+// Functions of newer Windows versions, looked up so the program still starts on older ones.
+template <typename Function> Function user32(const char *name)
+{
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+UINT dpiOf(HWND window)
+{
+    static const auto forWindow = user32<UINT(WINAPI *)(HWND)>("GetDpiForWindow");
+    if (forWindow != nullptr) {
+        return forWindow(window);
+    }
+    HDC dc = GetDC(window);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(window, dc);
+    return static_cast<UINT>(dpi);
+}
+
+SIZE windowSizeFor(SIZE client, UINT dpi)
+{
+    RECT r{0, 0, client.cx, client.cy};
+    static const auto forDpi =
+        user32<BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    if (forDpi != nullptr) {
+        forDpi(&r, kStyle, FALSE, 0, dpi);
+    } else {
+        AdjustWindowRectEx(&r, kStyle, FALSE, 0);
+    }
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+int pixels(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+HFONT tahoma(double points, UINT dpi)
+{
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+// "^1 red": what a screen reader says for a picture button.
+std::wstring buttonName(int index)
+{
+    const std::u16string code = colorCode(index);
+    std::wstring name(code.begin(), code.end());
+    name += L' ';
+    for (const char *c = colorName(index); *c != '\0'; ++c) {
+        name += static_cast<wchar_t>(*c);
+    }
+    return name;
+}
+
+HMENU controlId(int id)
+{
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+} // namespace
+
+HWND FrmMain::create(HINSTANCE instance, int show)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_HUEPREV));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_HUEPREV), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExW(&windowClass) == 0) {
+        return nullptr;
+    }
+    // Owned by the window from here on, and deleted with it.
+    auto *self = new FrmMain(instance);
+    HWND window = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self);
+    if (window != nullptr) {
+        ShowWindow(window, show);
+        UpdateWindow(window);
+    }
+    return window;
+}
+
+LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<FrmMain *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete self;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        if (!createControls()) {
+            return -1;
+        }
+        applyDpi(dpiOf(window_));
+        return 0;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (id == kInputId && HIWORD(wParam) == EN_CHANGE) {
+            txtIn_Change();
+        } else if (id >= kButtonId && id < kButtonId + kColorCount && HIWORD(wParam) == BN_CLICKED) {
+            cmdAddColor_Click(id - kButtonId);
+        }
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // Like a dialog: the focus comes back to where it was, the input at first.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            lastFocus_ = GetFocus();
+        } else {
+            SetFocus(lastFocus_ != nullptr && IsChild(window_, lastFocus_) != FALSE ? lastFocus_ : txtIn_);
+        }
+        return 0;
+    case kDpiChanged: {
+        const UINT dpi = HIWORD(wParam);
+        applyDpi(dpi);
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        input_.reset();
+        freeDpiResources();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+bool FrmMain::createControls()
+{
+    for (const ControlSpec &spec : kControls) {
+        HWND control = nullptr;
+        switch (spec.kind) {
+        case Kind::InputBox:
+            control = txtIn_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0,
+                                               0, window_, controlId(kInputId), instance_, nullptr);
+            break;
+        case Kind::PreviewBox:
+            // RICHEDIT50W, from Msftedit.dll.
+            control = txtOut_ =
+                CreateWindowExW(WS_EX_CLIENTEDGE, L"RICHEDIT50W", L"",
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0,
+                                window_, controlId(kPreviewId), instance_, nullptr);
+            if (control != nullptr) {
+                setUpPreview(control);
+            }
+            break;
+        case Kind::ColorButton:
+            control = cmdAddColor_[static_cast<std::size_t>(spec.index)] = CreateWindowExW(
+                0, L"BUTTON", buttonName(spec.index).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP,
+                0, 0, 0, 0, window_, controlId(kButtonId + spec.index), instance_, nullptr);
+            break;
+        }
+        if (control == nullptr) {
+            return false;
+        }
+    }
+    input_ = std::make_unique<EditTextBox>(txtIn_, *this);
+    return true;
+}
+
+void FrmMain::applyDpi(UINT dpi)
+{
+    freeDpiResources();
+    inputFont_ = tahoma(kControls[0].points, dpi);
+    previewFont_ = tahoma(kControls[1].points, dpi);
+    SendMessageW(txtIn_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_), TRUE);
+    SendMessageW(txtOut_, WM_SETFONT, reinterpret_cast<WPARAM>(previewFont_), TRUE);
+    const int pictures = dpi >= kBaseDpi * 3 / 2 ? IDB_CODE_2X : IDB_CODE;
+    for (const ControlSpec &spec : kControls) {
+        HWND control = spec.kind == Kind::InputBox     ? txtIn_
+                       : spec.kind == Kind::PreviewBox ? txtOut_
+                                                       : cmdAddColor_[static_cast<std::size_t>(spec.index)];
+        MoveWindow(control, pixels(spec.left, dpi), pixels(spec.top, dpi), pixels(spec.width, dpi),
+                   pixels(spec.height, dpi), TRUE);
+        if (spec.kind == Kind::ColorButton) {
+            // The silver background becomes the button face.
+            auto &picture = pictures_[static_cast<std::size_t>(spec.index)];
+            picture = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(pictures + spec.index),
+                                                      IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+            SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+        }
+    }
+    const SIZE size = windowSizeFor({pixels(kClientWidth, dpi), pixels(kClientHeight, dpi)}, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FrmMain::freeDpiResources()
+{
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(inputFont_), static_cast<HGDIOBJ>(previewFont_)}) {
+        if (object != nullptr) {
+            DeleteObject(object);
+        }
+    }
+    inputFont_ = previewFont_ = nullptr;
+    for (HBITMAP &picture : pictures_) {
+        if (picture != nullptr) {
+            DeleteObject(picture);
+            picture = nullptr;
+        }
+    }
+}
+
+void FrmMain::txtIn_Change()
+{
+    RtfPreview preview("Tahoma", static_cast<int>(kControls[1].points * 2));
+    renderNickname(input_->text(), preview);
+    txtOut_ = streamRtf(txtOut_, preview.document());
+    caretMoved();
+}
+
+void FrmMain::txtIn_KeyPress(char16_t &keyAscii)
+{
+    selectAllOnEnter(*input_, keyAscii);
+}
+
+void FrmMain::cmdAddColor_Click(int index)
+{
+    addColorCode(*input_, index);
+}
+
+void FrmMain::caretMoved()
+{
+    showPreviewPosition(txtOut_, previewPosition(input_->text(), static_cast<std::size_t>(input_->caret())));
+}
+
+} // namespace hueprev::win32

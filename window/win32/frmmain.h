@@ -1,0 +1,48 @@
+#pragma once
+
+#include "window/win32/edittextbox.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+namespace hueprev::win32 {
+
+// The one window, built from its table of controls: the input box, the row of
+// colour buttons and the preview.
+class FrmMain final : public EditEvents
+{
+public:
+    // Creates and shows the window; nullptr if it could not be made.
+    static HWND create(HINSTANCE instance, int show);
+
+private:
+    explicit FrmMain(HINSTANCE instance) : instance_(instance) {}
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool createControls();
+    // Places, fonts and pictures for the screen's resolution.
+    void applyDpi(UINT dpi);
+    void freeDpiResources();
+
+    void txtIn_Change();
+    void txtIn_KeyPress(char16_t &keyAscii);
+    void cmdAddColor_Click(int index);
+    void keyPress(char16_t &keyAscii) override { txtIn_KeyPress(keyAscii); }
+    // The preview shows the part of the name where the input's caret is.
+    void caretMoved() override;
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    HWND txtIn_ = nullptr;
+    HWND txtOut_ = nullptr;
+    std::array<HWND, 10> cmdAddColor_{};
+    HWND lastFocus_ = nullptr;
+    std::unique_ptr<EditTextBox> input_;
+    HFONT inputFont_ = nullptr;
+    HFONT previewFont_ = nullptr;
+    std::array<HBITMAP, 10> pictures_{};
+};
+
+} // namespace hueprev::win32
