@@ -96,7 +96,7 @@ class App:
         subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text,
                        env=self.display.env, text=True, check=True, timeout=30)
 
-    def input_text(self, timeout=20):
+    def input_text(self, timeout=60):
         """The input's text as the user would copy it: Enter selects all, Ctrl+C copies.
         A marker put on the clipboard first tells when the copy has arrived, however
         long the program takes to get through the keys queued before it."""

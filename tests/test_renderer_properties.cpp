@@ -1,47 +1,13 @@
 // Generated inputs checked against properties that any wrong renderer breaks.
 #include "preview/renderer.h"
+#include "tests/generated.h"
 #include "tests/recordingsink.h"
 #include "tests/reference.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace hueprev::testing {
 namespace {
-
-std::vector<std::u16string> generatedInputs(int count)
-{
-    // Rich in carets and digits, with some text that only looks like digits.
-    static constexpr char16_t alphabet[] = {u'^',
-                                            u'^',
-                                            u'^',
-                                            u'^',
-                                            u'0',
-                                            u'1',
-                                            u'7',
-                                            u'9',
-                                            u'a',
-                                            u' ',
-                                            u'\u00e9',
-                                            u'\uFF11',
-                                            char16_t{0xD83D},
-                                            char16_t{0xDE00},
-                                            u'<',
-                                            u'\n'};
-    std::mt19937 rng(20261208);
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(alphabet) - 1);
-    std::uniform_int_distribution<int> length(0, 40);
-    std::vector<std::u16string> inputs;
-    for (int n = 0; n < count; ++n) {
-        std::u16string s;
-        for (int i = length(rng); i > 0; --i) {
-            s.push_back(alphabet[pick(rng)]);
-        }
-        inputs.push_back(std::move(s));
-    }
-    return inputs;
-}
 
 class RendererProperties : public ::testing::Test
 {

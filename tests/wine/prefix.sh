@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The Wine prefix of one test run, made once and copied for each test:
+#   prefix.sh make DIR      a fresh prefix in DIR/template, with the Tahoma of fonts-wine
+#   prefix.sh end DIR       ends that prefix's Wine processes and removes it
+set -euo pipefail
+action=$1 dir=$2
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX="$dir/template"
+case $action in
+  make)
+    rm -rf "$dir" && mkdir -p "$dir"
+    # wineboot opens no window, but Wine wants a display all the same.
+    exec 3< <(exec Xvfb -displayfd 4 -screen 0 640x480x24 -nolisten tcp 4>&1 2>/dev/null)
+    xvfb=$!
+    trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+    read -r number <&3
+    DISPLAY=":$number" "${HUEPREV_WINE:-wine64}" wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # Wine does not find fonts-wine's Tahoma by itself.
+    cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    test -f "$WINEPREFIX/system.reg"
+    echo "made $WINEPREFIX"
+    ;;
+  end)
+    [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null || true
+    rm -rf "$dir"
+    ;;
+esac
