@@ -14,8 +14,10 @@ packages=(
   xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 fonts-dejavu-core
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
-  # artwork: the multi-image window icon
+  # artwork: the multi-image window icon, also read back from the .exe
   icoutils
+  # the Windows builds and their tests under Wine (64-bit: no foreign architecture is added)
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest netpbm wine wine64
 )
 
 missing=()
