@@ -1,7 +1,10 @@
 // libFuzzer target: arbitrary UTF-16 text through the renderer, checked
-// against the rule restated position by position.
+// against the rule restated position by position, and through the Win32
+// preview's RTF, read back by a reader of the little RTF it writes.
+#include "preview/linebreaks.h"
 #include "preview/renderer.h"
 #include "tests/recordingsink.h"
+#include "window/win32/rtf.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,6 +33,43 @@ void check(bool ok)
     if (!ok) {
         std::abort();
     }
+}
+
+// The text of the document's body: escapes undone, colour switches skipped.
+// Aborts on anything the writer should never produce.
+std::u16string rtfText(const std::string &doc)
+{
+    for (const char c : doc) {
+        check(c >= 0x20 && c < 0x7F); // plain ASCII only: nothing for a reader to misread
+    }
+    const std::string start = "\\fs36 ";
+    std::size_t at = doc.find(start);
+    check(at != std::string::npos && doc.back() == '}');
+    at += start.size();
+    std::u16string text;
+    while (at < doc.size() - 1) {
+        const char c = doc[at++];
+        check(c != '{' && c != '}'); // no group opens or closes inside the text
+        if (c != '\\') {
+            text += static_cast<char16_t>(c);
+            continue;
+        }
+        const char next = doc[at++];
+        if (next == '\\' || next == '{' || next == '}') {
+            text += static_cast<char16_t>(next);
+        } else if (next == 'u') {
+            const std::size_t end = doc.find('?', at);
+            check(end != std::string::npos);
+            text += static_cast<char16_t>(std::stoi(doc.substr(at, end - at)));
+            at = end + 1;
+        } else {
+            check(next == 'c' && doc[at] == 'f');
+            at = doc.find(' ', at);
+            check(at != std::string::npos);
+            ++at;
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -81,5 +121,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     }
     check(shown == doc.cells.size());
+
+    hueprev::RtfPreview rtf("Tahoma", 36);
+    hueprev::renderNickname(text, rtf);
+    std::u16string expected;
+    for (const auto &cell : doc.cells) {
+        if (cell.ch != 0) {
+            expected += hueprev::isLineBreak(cell.ch) ? u' ' : cell.ch;
+        }
+    }
+    check(rtfText(rtf.document()) == expected);
     return 0;
 }
