@@ -1,6 +1,6 @@
 """Resident memory of the real program under Xvfb while a player pastes a long name and
 clears it again, over and over:
-python3 bench/memory_probe.py build/default/window/hueprev [cycles] [characters]"""
+python3 bench/memory_probe.py build/default/window/qt/hueprev [cycles] [characters]"""
 import os
 import sys
 

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 probe=build/default/bench/startup_probe
-binary=build/default/window/hueprev
+binary=build/default/window/qt/hueprev
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 exec 3< <(exec Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
 xvfb=$!

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-exec build/default/window/hueprev
+exec build/default/window/qt/hueprev

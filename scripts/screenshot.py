@@ -1,5 +1,5 @@
 """Takes the README's screenshot of the real window under a virtual display:
-python3 scripts/screenshot.py build/default/window/hueprev docs/screenshot.png"""
+python3 scripts/screenshot.py build/default/window/qt/hueprev docs/screenshot.png"""
 import sys
 
 from x11 import App, VirtualDisplay
