@@ -1,5 +1,6 @@
 // One render into the Win32 preview, as the program does it on every change:
-// the renderer into an RTF document, streamed into a real RICHEDIT50W. Run
+// the renderer into an RTF document of the slice around the caret, streamed
+// into a real RICHEDIT50W. Run
 // under Wine (Google Benchmark is not built for Windows here):
 //   wine64 build/windows-x64/bench/bench_win32.exe [repetitions]
 #include "bench/names.h"
@@ -26,15 +27,18 @@ int main(int argc, char **argv)
         return 1;
     }
     hueprev::win32::setUpPreview(box);
-    for (const std::size_t length : {30, 1'000, 10'000, 100'000}) {
+    // As the program renders: the slice around a caret at the end of the name.
+    for (const std::size_t length : {30, 1'000, 10'000, 100'000, 1'000'000}) {
         const std::u16string name = hueprev::bench::nickname(length, true);
+        const std::size_t caret = hueprev::previewPosition(name, name.size());
+        const std::size_t from = caret < 4'000 ? 0 : caret - 4'000;
         std::vector<double> ms;
         for (int i = 0; i < repetitions; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            hueprev::RtfPreview preview("Tahoma", 36);
+            hueprev::RtfPreview preview("Tahoma", 36, from);
             hueprev::renderNickname(name, preview);
-            box = hueprev::win32::streamRtf(box, preview.document());
-            hueprev::win32::showPreviewPosition(box, hueprev::previewPosition(name, name.size()));
+            hueprev::win32::streamRtf(box, preview.document());
+            hueprev::win32::showPreviewPosition(box, caret - from);
             ms.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }

@@ -27,6 +27,7 @@ private:
     void freeDpiResources();
 
     void txtIn_Change();
+    void renderAround(const std::u16string &text, std::size_t shownCaret);
     void txtIn_KeyPress(char16_t &keyAscii);
     void cmdAddColor_Click(int index);
     void keyPress(char16_t &keyAscii) override { txtIn_KeyPress(keyAscii); }
@@ -43,6 +44,9 @@ private:
     HFONT inputFont_ = nullptr;
     HFONT previewFont_ = nullptr;
     std::array<HBITMAP, 10> pictures_{};
+    // The preview holds the shown characters from here on, a slice around the caret.
+    std::size_t sliceFrom_ = 0;
+    std::size_t sliceTo_ = 0;
 };
 
 } // namespace hueprev::win32

@@ -48,49 +48,13 @@ void setUpPreview(HWND box)
     SetWindowSubclass(box, previewProc, 1, 0);
 }
 
-namespace {
-// The same control anew, in the old one's place, tab order and font.
-HWND renew(HWND box)
+void streamRtf(HWND box, const std::string &rtf)
 {
-    HWND parent = GetParent(box);
-    RECT place{};
-    GetWindowRect(box, &place);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT *>(&place), 2);
-    HWND fresh =
-        CreateWindowExW(static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)), L"RICHEDIT50W", L"",
-                        static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), place.left, place.top,
-                        place.right - place.left, place.bottom - place.top, parent,
-                        reinterpret_cast<HMENU>(GetWindowLongPtrW(box, GWLP_ID)),
-                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(box, GWLP_HINSTANCE)), nullptr);
-    if (fresh == nullptr) {
-        return box;
-    }
-    setUpPreview(fresh);
-    SendMessageW(fresh, WM_SETFONT, SendMessageW(box, WM_GETFONT, 0, 0), FALSE);
-    SetWindowPos(fresh, box, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (GetFocus() == box) {
-        SetFocus(fresh);
-    }
-    DestroyWindow(box);
-    return fresh;
-}
-} // namespace
-
-HWND streamRtf(HWND box, const std::string &rtf)
-{
-    // Emptying a rich-edit control takes time quadratic in its length under
-    // Wine (100,000 characters: half a second); past this length a fresh
-    // control is cheaper (about 10 ms).
-    constexpr int kRenewAbove = 20'000;
-    if (GetWindowTextLengthW(box) > kRenewAbove) {
-        box = renew(box);
-    }
     Reader reader{rtf};
     EDITSTREAM stream{};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&reader);
     stream.pfnCallback = readRtf;
     SendMessageW(box, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    return box;
 }
 
 void showPreviewPosition(HWND box, std::size_t position)

@@ -12,8 +12,7 @@ namespace hueprev::win32 {
 void setUpPreview(HWND box);
 
 // Replaces everything in the box with an RTF document, in one stream-in.
-// Returns the box, which may be a fresh one in the old one's place.
-[[nodiscard]] HWND streamRtf(HWND box, const std::string &rtf);
+void streamRtf(HWND box, const std::string &rtf);
 
 // Scrolls the box as little as needed to bring a text position into view.
 void showPreviewPosition(HWND box, std::size_t position);

@@ -27,9 +27,9 @@ void appendRtfText(std::string &out, std::u16string_view text)
     }
 }
 
-RtfPreview::RtfPreview(std::string_view fontName, int halfPoints)
+RtfPreview::RtfPreview(std::string_view fontName, int halfPoints, std::size_t from, std::size_t to)
     : fontTable_(R"({\fonttbl{\f0\fswiss )" + std::string(fontName) + ";}}"),
-      fontSize_("\\fs" + std::to_string(halfPoints) + ' ')
+      fontSize_("\\fs" + std::to_string(halfPoints) + ' '), from_(from), to_(to)
 {}
 
 void RtfPreview::clear()
@@ -38,6 +38,7 @@ void RtfPreview::clear()
     body_.clear();
     color_ = kDefaultColor;
     written_ = 0;
+    shown_ = 0;
 }
 
 void RtfPreview::setColor(ColorValue color)
@@ -47,9 +48,15 @@ void RtfPreview::setColor(ColorValue color)
 
 void RtfPreview::insert(std::u16string_view text)
 {
-    if (text.empty()) {
+    const std::size_t start = shown_;
+    shown_ += text.size();
+    // Only the part inside the slice.
+    const std::size_t first = std::max(start, from_);
+    const std::size_t last = std::min(shown_, to_);
+    if (first >= last) {
         return;
     }
+    text = text.substr(first - start, last - first);
     auto entry =
         static_cast<std::size_t>(std::find(colors_.begin(), colors_.end(), color_) - colors_.begin()) + 1;
     if (entry > colors_.size()) {
