@@ -3,6 +3,9 @@
 #include "window/qt/platform.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 
 namespace hueprev::testing {
 namespace {
@@ -143,6 +146,28 @@ TEST_F(Commands, UndoHistoryIsBoundedYetTheLastPasteStillUndoes)
         EXPECT_FALSE(txtIn->text().startsWith(QLatin1Char('F')))
             << "the oldest paste is still kept, undo " << i;
     }
+}
+
+TEST_F(Commands, ContextMenuPasteJoinsLinesAndUndoes)
+{
+    type(QStringLiteral("ab"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("^1one\ntwo"));
+    // The menu runs its own loop; pick Paste from it once it is up.
+    QTimer::singleShot(0, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions()) {
+            if (action->text().startsWith(QStringLiteral("&Paste"))) {
+                action->trigger();
+            }
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), txtIn->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(txtIn, &event);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("ab^1one two"));
+    QTest::keyClick(txtIn, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("ab"));
 }
 
 struct EnterCase

@@ -190,16 +190,17 @@ void LineEditTextBox::undoOrRedo(void (QLineEdit::*step)())
 void LineEditTextBox::showContextMenu(const QPoint &at)
 {
     // The standard menu, with the actions that edit routed through this model.
+    // Qt wires them by signature, so a disconnect by signature finds each one.
     const std::unique_ptr<QMenu> menu(edit_->createStandardContextMenu());
-    const auto reroute = [&menu](const char *name, auto slot) {
-        if (auto *action = menu->findChild<QAction *>(QString::fromLatin1(name))) {
-            action->disconnect();
-            QObject::connect(action, &QAction::triggered, slot);
+    for (QAction *action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), edit_, SLOT(undo()))) {
+            connect(action, &QAction::triggered, this, [this] { undoOrRedo(&QLineEdit::undo); });
+        } else if (disconnect(action, SIGNAL(triggered()), edit_, SLOT(redo()))) {
+            connect(action, &QAction::triggered, this, [this] { undoOrRedo(&QLineEdit::redo); });
+        } else if (disconnect(action, SIGNAL(triggered()), edit_, SLOT(paste()))) {
+            connect(action, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
         }
-    };
-    reroute("edit-undo", [this] { undoOrRedo(&QLineEdit::undo); });
-    reroute("edit-redo", [this] { undoOrRedo(&QLineEdit::redo); });
-    reroute("edit-paste", [this] { paste(QClipboard::Clipboard); });
+    }
     menu->exec(edit_->mapToGlobal(at));
 }
 
