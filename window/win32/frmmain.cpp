@@ -28,7 +28,7 @@ constexpr std::size_t kSliceMargin = 1'000;
 
 enum class Kind { InputBox, PreviewBox, ColorButton };
 
-struct ControlSpec
+struct ControlRow
 {
     Kind kind;
     int index;                    // the button's Index
@@ -47,7 +47,7 @@ constexpr int kButtonId = 100;
 
 // The window's controls, in tab order, which is also the order of creation.
 // The row of buttons reads 1 .. 9 and then 0 at the right end.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {Kind::InputBox, 0, 240, 240, 5895, 495, 0, 14.25}, {Kind::PreviewBox, 0, 240, 1320, 5895, 615, 1, 18.0},
     {Kind::ColorButton, 0, 5640, 840, 495, 375, 2, 0},  {Kind::ColorButton, 1, 240, 840, 495, 375, 3, 0},
     {Kind::ColorButton, 2, 840, 840, 495, 375, 4, 0},   {Kind::ColorButton, 3, 1440, 840, 495, 375, 5, 0},
@@ -59,8 +59,8 @@ constexpr ControlSpec kControls[] = {
 constexpr bool inTabOrder()
 {
     int next = 0;
-    for (const ControlSpec &spec : kControls) {
-        if (spec.tabIndex != next++) {
+    for (const ControlRow &row : kControls) {
+        if (row.tabIndex != next++) {
             return false;
         }
     }
@@ -226,9 +226,9 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool FrmMain::createControls()
 {
-    for (const ControlSpec &spec : kControls) {
+    for (const ControlRow &row : kControls) {
         HWND control = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case Kind::InputBox:
             control = txtIn_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0,
@@ -245,9 +245,9 @@ bool FrmMain::createControls()
             }
             break;
         case Kind::ColorButton:
-            control = cmdAddColor_[static_cast<std::size_t>(spec.index)] = CreateWindowExW(
-                0, L"BUTTON", buttonName(spec.index).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP,
-                0, 0, 0, 0, window_, controlId(kButtonId + spec.index), instance_, nullptr);
+            control = cmdAddColor_[static_cast<std::size_t>(row.index)] = CreateWindowExW(
+                0, L"BUTTON", buttonName(row.index).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP,
+                0, 0, 0, 0, window_, controlId(kButtonId + row.index), instance_, nullptr);
             break;
         }
         if (control == nullptr) {
@@ -266,16 +266,16 @@ void FrmMain::applyDpi(UINT dpi)
     SendMessageW(txtIn_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_), TRUE);
     SendMessageW(txtOut_, WM_SETFONT, reinterpret_cast<WPARAM>(previewFont_), TRUE);
     const int pictures = dpi >= kBaseDpi * 3 / 2 ? IDB_CODE_2X : IDB_CODE;
-    for (const ControlSpec &spec : kControls) {
-        HWND control = spec.kind == Kind::InputBox     ? txtIn_
-                       : spec.kind == Kind::PreviewBox ? txtOut_
-                                                       : cmdAddColor_[static_cast<std::size_t>(spec.index)];
-        MoveWindow(control, pixels(spec.left, dpi), pixels(spec.top, dpi), pixels(spec.width, dpi),
-                   pixels(spec.height, dpi), TRUE);
-        if (spec.kind == Kind::ColorButton) {
+    for (const ControlRow &row : kControls) {
+        HWND control = row.kind == Kind::InputBox     ? txtIn_
+                       : row.kind == Kind::PreviewBox ? txtOut_
+                                                      : cmdAddColor_[static_cast<std::size_t>(row.index)];
+        MoveWindow(control, pixels(row.left, dpi), pixels(row.top, dpi), pixels(row.width, dpi),
+                   pixels(row.height, dpi), TRUE);
+        if (row.kind == Kind::ColorButton) {
             // The silver background becomes the button face.
-            auto &picture = pictures_[static_cast<std::size_t>(spec.index)];
-            picture = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(pictures + spec.index),
+            auto &picture = pictures_[static_cast<std::size_t>(row.index)];
+            picture = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(pictures + row.index),
                                                       IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
             SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
         }
