@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Runs a command under Wine in a copy of the test run's prefix and a virtual X
-# server, both its own, and ends both afterwards:
-#   run.sh DIR COMMAND...     (WINE_PROGRAM names the Windows program for COMMAND)
-# For a Windows program COMMAND is the program itself; for a driver such as the
-# end-to-end tests, HUEPREV_COMMAND tells it how to start the program.
+# Runs a command in a copy of the test run's Wine prefix and a virtual X server,
+# both its own, and ends both afterwards:  run.sh DIR COMMAND...
+# COMMAND is the Wine loader and a test program, or a driver such as the
+# end-to-end tests, which start the program as HUEPREV_COMMAND says.
 set -euo pipefail
 dir=$1
 shift
