@@ -24,7 +24,7 @@ constexpr char16_t kEndOfFrame = 0xFDD1;
 
 QString previewText(std::u16string_view text)
 {
-    QString s(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(text.size()));
+    QString s = toQString(text);
     for (QChar &c : s) {
         const char16_t u = c.unicode();
         if (isLineBreak(u)) {
@@ -119,7 +119,7 @@ void LineEditTextBox::setSelText(std::u16string_view text)
     }
     kept_.reset();
     startUndoStep();
-    edit_->insert(QString(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(text.size())));
+    edit_->insert(toQString(text));
 }
 
 void LineEditTextBox::setFocus()
@@ -175,7 +175,7 @@ void LineEditTextBox::paste(QClipboard::Mode mode)
         return;
     }
     startUndoStep();
-    edit_->insert(hasLineBreak(u16view(clip)) ? QString::fromStdU16String(joinLines(u16view(clip))) : clip);
+    edit_->insert(hasLineBreak(u16view(clip)) ? toQString(joinLines(u16view(clip))) : clip);
     startUndoStep();
 }
 
