@@ -19,6 +19,7 @@ static void initResources()
 }
 
 namespace hueprev {
+
 namespace {
 // Debian's fonts-wine ships a free Tahoma, the window's font, where fontconfig
 // does not look. Without it Qt falls back to a similar sans-serif.
@@ -28,9 +29,6 @@ void addTahoma()
         QFontDatabase::addApplicationFont(QString::fromLatin1(kTahomaPath));
 }
 } // namespace
-} // namespace hueprev
-
-namespace hueprev {
 
 QIcon applicationIcon()
 {
@@ -67,7 +65,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
 
     txtIn_ = new LineEditTextBox(ui_->txtIn);
     connect(txtIn_, &LineEditTextBox::change, this, &MainWindow::txtIn_Change);
-    connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::showCaretInPreview);
+    connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::txtIn_CaretMove);
     connect(txtIn_, &LineEditTextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
     connect(ui_->cmdAddColor, &QButtonGroup::idClicked, this, &MainWindow::cmdAddColor_Click);
 }
@@ -84,9 +82,18 @@ void MainWindow::txtIn_Change()
     showCaretInPreview();
 }
 
+void MainWindow::txtIn_CaretMove(int, int caret)
+{
+    // A change has just shown this caret in the preview it rebuilt.
+    if (caret != shownCaret_) {
+        showCaretInPreview();
+    }
+}
+
 void MainWindow::showCaretInPreview()
 {
-    const auto caret = static_cast<std::size_t>(ui_->txtIn->cursorPosition());
+    shownCaret_ = ui_->txtIn->cursorPosition();
+    const auto caret = static_cast<std::size_t>(shownCaret_);
     showPreviewPosition(ui_->txtOut, previewPosition(u16view(ui_->txtIn->text()), caret));
 }
 

@@ -32,10 +32,12 @@ private:
     void txtIn_KeyPress(char16_t &keyAscii);
     void cmdAddColor_Click(int index);
     // The preview shows the part of the name where the input's caret is.
+    void txtIn_CaretMove(int from, int caret);
     void showCaretInPreview();
 
     std::unique_ptr<Ui::frmMain> ui_;
     LineEditTextBox *txtIn_;
+    int shownCaret_ = 0; // the caret the preview last scrolled to
 };
 
 } // namespace hueprev

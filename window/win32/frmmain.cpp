@@ -303,7 +303,8 @@ void FrmMain::freeDpiResources()
 void FrmMain::txtIn_Change()
 {
     const std::u16string text = input_->text();
-    renderAround(text, previewPosition(text, static_cast<std::size_t>(input_->caret())));
+    shownCaret_ = input_->caret();
+    renderAround(text, previewPosition(text, static_cast<std::size_t>(shownCaret_)));
 }
 
 void FrmMain::renderAround(const std::u16string &text, std::size_t shownCaret)
@@ -328,8 +329,13 @@ void FrmMain::cmdAddColor_Click(int index)
 
 void FrmMain::caretMoved()
 {
+    // A change has just shown this caret in the preview it rebuilt.
+    if (input_->caret() == shownCaret_) {
+        return;
+    }
+    shownCaret_ = input_->caret();
     const std::u16string text = input_->text();
-    const std::size_t shownCaret = previewPosition(text, static_cast<std::size_t>(input_->caret()));
+    const std::size_t shownCaret = previewPosition(text, static_cast<std::size_t>(shownCaret_));
     // Near an edge of the slice that is not the name's own, the slice moves.
     const bool nearStart = sliceFrom_ > 0 && shownCaret < sliceFrom_ + kSliceMargin;
     const bool nearEnd =

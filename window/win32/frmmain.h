@@ -47,6 +47,7 @@ private:
     // The preview holds the shown characters from here on, a slice around the caret.
     std::size_t sliceFrom_ = 0;
     std::size_t sliceTo_ = 0;
+    int shownCaret_ = 0; // the input's caret the preview last showed
 };
 
 } // namespace hueprev::win32
