@@ -7,13 +7,9 @@ runs=${1:-15}
 probe=build/default/bench/startup_probe
 binary=build/default/window/qt/hueprev
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-exec 3< <(exec Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-read -r number <&3
-export DISPLAY=":$number"
-"$probe" "$binary" >/dev/null # warm the caches once
-results=$(for _ in $(seq "$runs"); do "$probe" "$binary"; done)
+# The first run only warms the caches.
+results=$(scripts/with-display.sh bash -c '"$0" "$1" >/dev/null; for _ in $(seq "$2"); do "$0" "$1"; done' \
+  "$probe" "$binary" "$runs")
 echo "$results" | python3 -c '
 import statistics, sys
 rows = [dict(f.split("=") for f in line.split()) for line in sys.stdin if line.strip()]

@@ -9,11 +9,7 @@ case $action in
   make)
     rm -rf "$dir" && mkdir -p "$dir"
     # wineboot opens no window, but Wine wants a display all the same.
-    exec 3< <(exec Xvfb -displayfd 4 -screen 0 640x480x24 -nolisten tcp 4>&1 2>/dev/null)
-    xvfb=$!
-    trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-    read -r number <&3
-    DISPLAY=":$number" "${HUEPREV_WINE:-wine64}" wineboot -i >/dev/null 2>&1
+    "$(dirname "$0")/../../scripts/with-display.sh" "${HUEPREV_WINE:-wine64}" wineboot -i >/dev/null 2>&1
     wineserver -w
     # Wine does not find fonts-wine's Tahoma by itself.
     cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"

@@ -10,16 +10,9 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d "$dir/run.XXXXXX")
 cp -a "$dir/template/." "$WINEPREFIX/"
-exec 3< <(exec Xvfb -displayfd 4 -screen 0 1280x800x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb=$!
 cleanup() {
   wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
   rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
-read -r number <&3
-export DISPLAY=":$number"
-status=0
-"$@" || status=$?
-exit "$status"
+"$(dirname "$0")/../../scripts/with-display.sh" "$@"
