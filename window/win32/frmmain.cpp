@@ -37,6 +37,7 @@ struct ControlRow
     double points; // font size, 0 for none
 };
 
+constexpr double kPreviewPoints = 18.0;
 constexpr int kClientWidth = 6360; // twips
 constexpr int kClientHeight = 2130;
 constexpr int kInputId = 10;
@@ -47,14 +48,22 @@ constexpr int kButtonId = 100;
 
 // The window's controls, in tab order, which is also the order of creation.
 // The row of buttons reads 1 .. 9 and then 0 at the right end.
+// clang-format off
 constexpr ControlRow kControls[] = {
-    {Kind::InputBox, 0, 240, 240, 5895, 495, 0, 14.25}, {Kind::PreviewBox, 0, 240, 1320, 5895, 615, 1, 18.0},
-    {Kind::ColorButton, 0, 5640, 840, 495, 375, 2, 0},  {Kind::ColorButton, 1, 240, 840, 495, 375, 3, 0},
-    {Kind::ColorButton, 2, 840, 840, 495, 375, 4, 0},   {Kind::ColorButton, 3, 1440, 840, 495, 375, 5, 0},
-    {Kind::ColorButton, 4, 2040, 840, 495, 375, 6, 0},  {Kind::ColorButton, 5, 2640, 840, 495, 375, 7, 0},
-    {Kind::ColorButton, 6, 3240, 840, 495, 375, 8, 0},  {Kind::ColorButton, 7, 3840, 840, 495, 375, 9, 0},
-    {Kind::ColorButton, 8, 4440, 840, 495, 375, 10, 0}, {Kind::ColorButton, 9, 5040, 840, 495, 375, 11, 0},
+    {Kind::InputBox,    0,  240,  240, 5895, 495,  0, 14.25},
+    {Kind::PreviewBox,  0,  240, 1320, 5895, 615,  1, kPreviewPoints},
+    {Kind::ColorButton, 0, 5640,  840,  495, 375,  2, 0},
+    {Kind::ColorButton, 1,  240,  840,  495, 375,  3, 0},
+    {Kind::ColorButton, 2,  840,  840,  495, 375,  4, 0},
+    {Kind::ColorButton, 3, 1440,  840,  495, 375,  5, 0},
+    {Kind::ColorButton, 4, 2040,  840,  495, 375,  6, 0},
+    {Kind::ColorButton, 5, 2640,  840,  495, 375,  7, 0},
+    {Kind::ColorButton, 6, 3240,  840,  495, 375,  8, 0},
+    {Kind::ColorButton, 7, 3840,  840,  495, 375,  9, 0},
+    {Kind::ColorButton, 8, 4440,  840,  495, 375, 10, 0},
+    {Kind::ColorButton, 9, 5040,  840,  495, 375, 11, 0},
 };
+// clang-format on
 
 constexpr bool inTabOrder()
 {
@@ -261,10 +270,6 @@ bool FrmMain::createControls()
 void FrmMain::applyDpi(UINT dpi)
 {
     freeDpiResources();
-    inputFont_ = tahoma(kControls[0].points, dpi);
-    previewFont_ = tahoma(kControls[1].points, dpi);
-    SendMessageW(txtIn_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_), TRUE);
-    SendMessageW(txtOut_, WM_SETFONT, reinterpret_cast<WPARAM>(previewFont_), TRUE);
     const int pictures = dpi >= kBaseDpi * 3 / 2 ? IDB_CODE_2X : IDB_CODE;
     for (const ControlRow &row : kControls) {
         HWND control = row.kind == Kind::InputBox     ? txtIn_
@@ -272,6 +277,10 @@ void FrmMain::applyDpi(UINT dpi)
                                                       : cmdAddColor_[static_cast<std::size_t>(row.index)];
         MoveWindow(control, pixels(row.left, dpi), pixels(row.top, dpi), pixels(row.width, dpi),
                    pixels(row.height, dpi), TRUE);
+        if (row.points > 0) {
+            fonts_.push_back(tahoma(row.points, dpi));
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), TRUE);
+        }
         if (row.kind == Kind::ColorButton) {
             // The silver background becomes the button face.
             auto &picture = pictures_[static_cast<std::size_t>(row.index)];
@@ -286,12 +295,10 @@ void FrmMain::applyDpi(UINT dpi)
 
 void FrmMain::freeDpiResources()
 {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(inputFont_), static_cast<HGDIOBJ>(previewFont_)}) {
-        if (object != nullptr) {
-            DeleteObject(object);
-        }
+    for (HFONT font : fonts_) {
+        DeleteObject(font);
     }
-    inputFont_ = previewFont_ = nullptr;
+    fonts_.clear();
     for (HBITMAP &picture : pictures_) {
         if (picture != nullptr) {
             DeleteObject(picture);
@@ -311,7 +318,7 @@ void FrmMain::renderAround(const std::u16string &text, std::size_t shownCaret)
 {
     sliceFrom_ = shownCaret > kSliceHalf ? shownCaret - kSliceHalf : 0;
     sliceTo_ = shownCaret + kSliceHalf;
-    RtfPreview preview("Tahoma", static_cast<int>(kControls[1].points * 2), sliceFrom_, sliceTo_);
+    RtfPreview preview("Tahoma", static_cast<int>(kPreviewPoints * 2), sliceFrom_, sliceTo_);
     renderNickname(text, preview);
     streamRtf(txtOut_, preview.document());
     showPreviewPosition(txtOut_, shownCaret - sliceFrom_);

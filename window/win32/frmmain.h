@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace hueprev::win32 {
 
@@ -41,8 +42,7 @@ private:
     std::array<HWND, 10> cmdAddColor_{};
     HWND lastFocus_ = nullptr;
     std::unique_ptr<EditTextBox> input_;
-    HFONT inputFont_ = nullptr;
-    HFONT previewFont_ = nullptr;
+    std::vector<HFONT> fonts_; // the table's fonts, at the screen's resolution
     std::array<HBITMAP, 10> pictures_{};
     // The preview holds the shown characters from here on, a slice around the caret.
     std::size_t sliceFrom_ = 0;
