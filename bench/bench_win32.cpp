@@ -5,6 +5,7 @@
 //   wine64 build/windows-x64/bench/bench_win32.exe [repetitions]
 #include "bench/names.h"
 #include "preview/renderer.h"
+#include "preview/slice.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/rtf.h"
 
@@ -31,14 +32,16 @@ int main(int argc, char **argv)
     for (const std::size_t length : {30, 1'000, 10'000, 100'000, 1'000'000}) {
         const std::u16string name = hueprev::bench::nickname(length, true);
         const std::size_t caret = hueprev::previewPosition(name, name.size());
-        const std::size_t from = caret < 4'000 ? 0 : caret - 4'000;
+        hueprev::PreviewSlice slice;
+        slice.centreOn(caret);
         std::vector<double> ms;
         for (int i = 0; i < repetitions; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            hueprev::RtfPreview preview("Tahoma", 36, from);
-            hueprev::renderNickname(name, preview);
+            hueprev::RtfPreview preview("Tahoma", 36);
+            hueprev::SlicedPreview sliced(preview, slice);
+            hueprev::renderNickname(name, sliced);
             hueprev::win32::streamRtf(box, preview.document());
-            hueprev::win32::showPreviewPosition(box, caret - from);
+            hueprev::win32::showPreviewPosition(box, caret - slice.from());
             ms.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }

@@ -1,4 +1,5 @@
 #include "preview/renderer.h"
+#include "preview/slice.h"
 #include "tests/recordingsink.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,42 @@ INSTANTIATE_TEST_SUITE_P(Positions, CaretToPreview, ::testing::Values(
     CaretCase{u"^12", 3, 1},
     CaretCase{u"ab", 9, 2},      // past the end: the end
     CaretCase{u"", 0, 0}));
+// clang-format on
+
+struct SliceCase
+{
+    std::size_t centre;
+    std::size_t caret;
+    std::size_t total;
+    bool moves;
+};
+
+class SliceAroundCaret : public ::testing::TestWithParam<SliceCase>
+{
+};
+
+TEST_P(SliceAroundCaret, MovesOnlyNearAnEdgeThatIsNotTheEnd)
+{
+    const SliceCase &c = GetParam();
+    PreviewSlice slice;
+    slice.centreOn(c.centre);
+    EXPECT_LE(slice.from(), c.centre);
+    EXPECT_GE(slice.to(), c.centre + PreviewSlice::kMargin);
+    EXPECT_EQ(slice.mustMove(c.caret, c.total), c.moves);
+}
+
+constexpr std::size_t kR = PreviewSlice::kReach;
+constexpr std::size_t kM = PreviewSlice::kMargin;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Slices, SliceAroundCaret, ::testing::Values(
+    SliceCase{0, 0, 10, false},                          // short names never move
+    SliceCase{0, kR, kR, false},                         // the name's own end
+    SliceCase{0, kR - kM + 1, kR + 1, true},             // near the slice's end
+    SliceCase{0, kR - kM, kR + 1, false},
+    SliceCase{10 * kR, 9 * kR + kM, 20 * kR, false},
+    SliceCase{10 * kR, 9 * kR + kM - 1, 20 * kR, true},  // near the slice's start
+    SliceCase{10 * kR, 0, 20 * kR, true},                // Home
+    SliceCase{10 * kR, 20 * kR, 20 * kR, true}));        // End
 // clang-format on
 
 } // namespace

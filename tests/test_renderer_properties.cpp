@@ -1,10 +1,13 @@
 // Generated inputs checked against properties that any wrong renderer breaks.
 #include "preview/renderer.h"
+#include "preview/slice.h"
 #include "tests/generated.h"
 #include "tests/recordingsink.h"
 #include "tests/reference.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace hueprev::testing {
 namespace {
@@ -27,6 +30,15 @@ TEST_F(RendererProperties, PreviewMatchesPlainRule)
             ASSERT_EQ(doc.cells[i].ch, expected[i].ch) << printable(input) << " at " << i;
             ASSERT_EQ(doc.cells[i].color, expected[i].color) << printable(input) << " at " << i;
         }
+        // Any slice of the render is the same slice of the whole preview.
+        const std::size_t from = input.size() % 7;
+        const std::size_t to = from + input.size() % 11;
+        DocumentSink part;
+        SlicedPreview sliced(part, from, to);
+        renderNickname(input, sliced);
+        const auto first = doc.cells.begin() + static_cast<std::ptrdiff_t>(std::min(from, doc.cells.size()));
+        const auto last = doc.cells.begin() + static_cast<std::ptrdiff_t>(std::min(to, doc.cells.size()));
+        ASSERT_EQ(part.cells, std::vector(first, last)) << printable(input) << " from " << from;
     }
 }
 

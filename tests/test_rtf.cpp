@@ -1,6 +1,8 @@
 // The Win32 preview's RTF: every character of a name comes out literally.
 #include "window/win32/rtf.h"
 
+#include "preview/slice.h"
+
 #include <gtest/gtest.h>
 
 namespace hueprev::testing {
@@ -46,11 +48,12 @@ TEST(RtfPreview, OneDocumentWithTheColoursInOrderOfUse)
                               "{\\colortbl;\\red255\\green0\\blue0;\\red255\\green255\\blue255;}"
                               "\\f0\\fs36 \\cf1 R\\cf2 W\\cf1 r}");
     // A slice of the shown characters, which may cut a piece and need no colour of its own.
-    RtfPreview slice("Tahoma", 36, 2, 5);
+    RtfPreview part("Tahoma", 36);
+    SlicedPreview slice(part, 2, 5);
     renderNickname(u"^1abc^2de^3f", slice);
-    EXPECT_EQ(slice.document(), "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Tahoma;}}"
-                                "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}"
-                                "\\f0\\fs36 \\cf1 c\\cf2 de}");
+    EXPECT_EQ(part.document(), "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Tahoma;}}"
+                               "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}"
+                               "\\f0\\fs36 \\cf1 c\\cf2 de}");
 
     renderNickname(u"", doc);
     EXPECT_EQ(doc.document(),

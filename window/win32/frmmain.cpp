@@ -20,11 +20,6 @@ constexpr const wchar_t *kCaption = L"Tarnvale - Nickname Tester";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr UINT kBaseDpi = 96;
-// The preview holds the shown characters this far either side of the caret,
-// many more than the box can show; the slice moves when the caret comes near
-// one of its edges.
-constexpr std::size_t kSliceHalf = 4'000;
-constexpr std::size_t kSliceMargin = 1'000;
 
 enum class Kind { InputBox, PreviewBox, ColorButton };
 
@@ -316,12 +311,12 @@ void FrmMain::txtIn_Change()
 
 void FrmMain::renderAround(const std::u16string &text, std::size_t shownCaret)
 {
-    sliceFrom_ = shownCaret > kSliceHalf ? shownCaret - kSliceHalf : 0;
-    sliceTo_ = shownCaret + kSliceHalf;
-    RtfPreview preview("Tahoma", static_cast<int>(kPreviewPoints * 2), sliceFrom_, sliceTo_);
-    renderNickname(text, preview);
+    slice_.centreOn(shownCaret);
+    RtfPreview preview("Tahoma", static_cast<int>(kPreviewPoints * 2));
+    SlicedPreview sliced(preview, slice_);
+    renderNickname(text, sliced);
     streamRtf(txtOut_, preview.document());
-    showPreviewPosition(txtOut_, shownCaret - sliceFrom_);
+    showPreviewPosition(txtOut_, shownCaret - slice_.from());
 }
 
 void FrmMain::txtIn_KeyPress(char16_t &keyAscii)
@@ -343,14 +338,10 @@ void FrmMain::caretMoved()
     shownCaret_ = input_->caret();
     const std::u16string text = input_->text();
     const std::size_t shownCaret = previewPosition(text, static_cast<std::size_t>(shownCaret_));
-    // Near an edge of the slice that is not the name's own, the slice moves.
-    const bool nearStart = sliceFrom_ > 0 && shownCaret < sliceFrom_ + kSliceMargin;
-    const bool nearEnd =
-        shownCaret + kSliceMargin > sliceTo_ && previewPosition(text, text.size()) > sliceTo_;
-    if (nearStart || nearEnd) {
+    if (slice_.mustMove(shownCaret, previewPosition(text, text.size()))) {
         renderAround(text, shownCaret);
     } else {
-        showPreviewPosition(txtOut_, shownCaret - sliceFrom_);
+        showPreviewPosition(txtOut_, shownCaret - slice_.from());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preview/slice.h"
 #include "window/win32/edittextbox.h"
 
 #include <windows.h>
@@ -44,9 +45,7 @@ private:
     std::unique_ptr<EditTextBox> input_;
     std::vector<HFONT> fonts_; // the table's fonts, at the screen's resolution
     std::array<HBITMAP, 10> pictures_{};
-    // The preview holds the shown characters from here on, a slice around the caret.
-    std::size_t sliceFrom_ = 0;
-    std::size_t sliceTo_ = 0;
+    PreviewSlice slice_; // the part of the preview the rich-edit control holds
     int shownCaret_ = 0; // the input's caret the preview last showed
 };
 

@@ -27,9 +27,9 @@ void appendRtfText(std::string &out, std::u16string_view text)
     }
 }
 
-RtfPreview::RtfPreview(std::string_view fontName, int halfPoints, std::size_t from, std::size_t to)
+RtfPreview::RtfPreview(std::string_view fontName, int halfPoints)
     : fontTable_(R"({\fonttbl{\f0\fswiss )" + std::string(fontName) + ";}}"),
-      fontSize_("\\fs" + std::to_string(halfPoints) + ' '), from_(from), to_(to)
+      fontSize_("\\fs" + std::to_string(halfPoints) + ' ')
 {}
 
 void RtfPreview::clear()
@@ -38,7 +38,6 @@ void RtfPreview::clear()
     body_.clear();
     color_ = kDefaultColor;
     written_ = 0;
-    shown_ = 0;
 }
 
 void RtfPreview::setColor(ColorValue color)
@@ -48,15 +47,9 @@ void RtfPreview::setColor(ColorValue color)
 
 void RtfPreview::insert(std::u16string_view text)
 {
-    const std::size_t start = shown_;
-    shown_ += text.size();
-    // Only the part inside the slice.
-    const std::size_t first = std::max(start, from_);
-    const std::size_t last = std::min(shown_, to_);
-    if (first >= last) {
+    if (text.empty()) {
         return;
     }
-    text = text.substr(first - start, last - first);
     auto entry =
         static_cast<std::size_t>(std::find(colors_.begin(), colors_.end(), color_) - colors_.begin()) + 1;
     if (entry > colors_.size()) {

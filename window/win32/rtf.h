@@ -15,11 +15,8 @@ namespace hueprev {
 class RtfPreview final : public PreviewSink
 {
 public:
-    // The font's name is plain ASCII, such as "Tahoma". Only the shown
-    // characters from `from` up to `to` are written: the box shows a few dozen,
-    // and the control's cost grows faster than the length of what it holds.
-    RtfPreview(std::string_view fontName, int halfPoints, std::size_t from = 0,
-               std::size_t to = std::u16string_view::npos);
+    // The font's name is plain ASCII, such as "Tahoma".
+    RtfPreview(std::string_view fontName, int halfPoints);
 
     void clear() override;
     void caretToStart() override {}
@@ -36,9 +33,6 @@ private:
     std::string body_;
     ColorValue color_ = kDefaultColor;
     std::size_t written_ = 0; // 1-based table entry last switched to in the body; 0 for none
-    std::size_t from_;
-    std::size_t to_;
-    std::size_t shown_ = 0; // characters shown so far, written or not
 };
 
 // Appends text as RTF: the three control characters escaped, printable ASCII

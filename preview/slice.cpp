@@ -1,0 +1,51 @@
+#include "preview/slice.h"
+
+#include <algorithm>
+
+namespace hueprev {
+
+void PreviewSlice::centreOn(std::size_t caret)
+{
+    from_ = caret > kReach ? caret - kReach : 0;
+    to_ = caret + kReach;
+}
+
+bool PreviewSlice::mustMove(std::size_t caret, std::size_t total) const
+{
+    const bool nearStart = from_ > 0 && caret < from_ + kMargin;
+    const bool nearEnd = total > to_ && caret + kMargin > to_;
+    return nearStart || nearEnd;
+}
+
+SlicedPreview::SlicedPreview(PreviewSink &out, std::size_t from, std::size_t to)
+    : out_(out), from_(from), to_(to)
+{}
+
+void SlicedPreview::clear()
+{
+    shown_ = 0;
+    out_.clear();
+}
+
+void SlicedPreview::caretToStart()
+{
+    out_.caretToStart();
+}
+
+void SlicedPreview::setColor(ColorValue color)
+{
+    out_.setColor(color);
+}
+
+void SlicedPreview::insert(std::u16string_view text)
+{
+    const std::size_t start = shown_;
+    shown_ += text.size();
+    const std::size_t first = std::max(start, from_);
+    const std::size_t last = std::min(shown_, to_);
+    if (first < last) {
+        out_.insert(text.substr(first - start, last - first));
+    }
+}
+
+} // namespace hueprev

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "preview/renderer.h"
+
+#include <cstddef>
+
+namespace hueprev {
+
+// The part of a long preview that is really built: the shown characters
+// within reach of the caret. The box shows a few dozen of them, while the
+// rich-text controls spend more than linear time on a line of millions.
+// Positions count shown characters, as previewPosition() does.
+class PreviewSlice
+{
+public:
+    static constexpr std::size_t kReach = 4'000;  // either side of the caret
+    static constexpr std::size_t kMargin = 1'000; // how near an edge the caret may come
+
+    // A slice centred on the caret.
+    void centreOn(std::size_t caret);
+    // Whether the caret has come near an edge of the slice that is not an end
+    // of the preview, which holds `total` characters; the slice must then move.
+    bool mustMove(std::size_t caret, std::size_t total) const;
+
+    std::size_t from() const { return from_; }
+    std::size_t to() const { return to_; }
+
+private:
+    std::size_t from_ = 0;
+    std::size_t to_ = 2 * kReach;
+};
+
+// Passes a render on to another sink, but only the characters inside
+// [from, to); a piece that straddles an edge is cut.
+class SlicedPreview final : public PreviewSink
+{
+public:
+    SlicedPreview(PreviewSink &out, std::size_t from, std::size_t to);
+    SlicedPreview(PreviewSink &out, const PreviewSlice &slice) : SlicedPreview(out, slice.from(), slice.to())
+    {}
+
+    void clear() override;
+    void caretToStart() override;
+    void setColor(ColorValue color) override;
+    void insert(std::u16string_view text) override;
+
+private:
+    PreviewSink &out_;
+    std::size_t from_;
+    std::size_t to_;
+    std::size_t shown_ = 0; // characters rendered so far, passed on or not
+};
+
+} // namespace hueprev
