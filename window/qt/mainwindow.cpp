@@ -74,27 +74,36 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::txtIn_Change()
 {
+    shownCaret_ = ui_->txtIn->cursorPosition();
     const QString text = ui_->txtIn->text();
+    renderAround(u16view(text), previewPosition(u16view(text), static_cast<std::size_t>(shownCaret_)));
+}
+
+void MainWindow::renderAround(std::u16string_view text, std::size_t shownCaret)
+{
+    slice_.centreOn(shownCaret);
     {
         RichTextPreview preview(ui_->txtOut);
-        renderNickname(u16view(text), preview);
+        SlicedPreview sliced(preview, slice_);
+        renderNickname(text, sliced);
     }
-    showCaretInPreview();
+    showPreviewPosition(ui_->txtOut, shownCaret - slice_.from());
 }
 
 void MainWindow::txtIn_CaretMove(int, int caret)
 {
     // A change has just shown this caret in the preview it rebuilt.
-    if (caret != shownCaret_) {
-        showCaretInPreview();
+    if (caret == shownCaret_) {
+        return;
     }
-}
-
-void MainWindow::showCaretInPreview()
-{
-    shownCaret_ = ui_->txtIn->cursorPosition();
-    const auto caret = static_cast<std::size_t>(shownCaret_);
-    showPreviewPosition(ui_->txtOut, previewPosition(u16view(ui_->txtIn->text()), caret));
+    shownCaret_ = caret;
+    const QString text = ui_->txtIn->text();
+    const std::size_t shown = previewPosition(u16view(text), static_cast<std::size_t>(caret));
+    if (slice_.mustMove(shown, previewPosition(u16view(text), static_cast<std::size_t>(text.size())))) {
+        renderAround(u16view(text), shown);
+    } else {
+        showPreviewPosition(ui_->txtOut, shown - slice_.from());
+    }
 }
 
 void MainWindow::txtIn_KeyPress(char16_t &keyAscii)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "preview/slice.h"
+
 #include <QIcon>
 #include <QWidget>
 
@@ -33,11 +35,12 @@ private:
     void cmdAddColor_Click(int index);
     // The preview shows the part of the name where the input's caret is.
     void txtIn_CaretMove(int from, int caret);
-    void showCaretInPreview();
+    void renderAround(std::u16string_view text, std::size_t shownCaret);
 
     std::unique_ptr<Ui::frmMain> ui_;
     LineEditTextBox *txtIn_;
     int shownCaret_ = 0; // the caret the preview last scrolled to
+    PreviewSlice slice_; // the part of the preview the box holds
 };
 
 } // namespace hueprev
