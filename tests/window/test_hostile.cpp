@@ -1,11 +1,12 @@
 // Whatever a player pastes is kept whole in the input and shown literally,
 // on one line, in the colours the rule gives.
+#include "preview/slice.h"
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
-#include "preview/slice.h"
 #include "window/qt/platform.h"
 
 #include <QClipboard>
+#include <QMimeData>
 
 namespace hueprev::testing {
 namespace {
@@ -93,21 +94,98 @@ INSTANTIATE_TEST_SUITE_P(Texts, HostilePaste, ::testing::Values(
     [](const ::testing::TestParamInfo<HostileCase> &info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST_F(WindowTest, MillionCharacterPasteIsKeptAndPreviewedAtTheCaret)
+// What the input shows around its caret, read from the widget: where the
+// caret is, and what the mouse does a little way off it.
+struct CaretView
+{
+    QRect caret;
+    int clicked; // characters from the caret
+    QString shiftClicked;
+    QString dragged;
+    QString doubleClicked;
+    int dropped; // characters from the caret
+    bool operator==(const CaretView &) const = default;
+};
+
+void PrintTo(const CaretView &v, std::ostream *os)
+{
+    *os << "caret at " << v.caret.x() << ',' << v.caret.y() << ' ' << v.caret.width() << 'x'
+        << v.caret.height() << ", click lands " << v.clicked << ", selects \"" << v.shiftClicked.toStdString()
+        << "\" \"" << v.dragged.toStdString() << "\" \"" << v.doubleClicked.toStdString() << "\", drop lands "
+        << v.dropped;
+}
+
+CaretView caretView(QLineEdit *edit, Qt::Key place)
+{
+    CaretView view{};
+    QTest::keyClick(edit, place);
+    edit->repaint(); // QLineEdit scrolls to its caret as it paints
+    const int at = edit->cursorPosition();
+    view.caret = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QPoint there = view.caret.center();
+    const QPoint near(there.x() + (place == Qt::Key_End ? -40 : 40), there.y());
+
+    QTest::mouseClick(edit, Qt::LeftButton, {}, near);
+    view.clicked = edit->cursorPosition() - at;
+    QTest::keyClick(edit, place);
+    QTest::mouseClick(edit, Qt::LeftButton, Qt::ShiftModifier, near);
+    view.shiftClicked = edit->selectedText();
+    QTest::mousePress(edit, Qt::LeftButton, {}, there);
+    QTest::mouseMove(edit, near);
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, near);
+    view.dragged = edit->selectedText();
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, near);
+    view.doubleClicked = edit->selectedText();
+
+    QMimeData text;
+    text.setText(QStringLiteral("@"));
+    QDragEnterEvent enter(near, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &enter);
+    QDragMoveEvent move(near, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &move);
+    QDropEvent drop(near, Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(edit, &drop);
+    view.dropped = static_cast<int>(edit->text().indexOf(QLatin1Char('@'))) - at;
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    return view;
+}
+
+TEST_F(WindowTest, MillionCharacterPasteIsShownAtTheCaret)
 {
     const QString unit = QStringLiteral("^3abcd");
-    const QString text = unit.repeated(1'000'000 / unit.size());
+    const QString marker = QStringLiteral("^1ZYXWVUTSRQPONMLK");
+    const auto name = [&](int units) { return QStringLiteral("Start ") + unit.repeated(units) + marker; };
+
+    // The input draws a name of a million characters itself; one of a few
+    // hundred is QLineEdit's own drawing. Both must look and answer alike.
+    std::vector<CaretView> shortName;
+    QGuiApplication::clipboard()->setText(name(50));
+    key(Qt::Key_V, Qt::ControlModifier);
+    for (const Qt::Key place : {Qt::Key_End, Qt::Key_Home}) {
+        shortName.push_back(caretView(txtIn, place));
+    }
+    txtIn->clear();
+
+    const QString text = name(1'000'000 / 6);
     QGuiApplication::clipboard()->setText(text);
     key(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(txtIn->text(), text);
     // The preview holds the part at the caret.
-    EXPECT_TRUE(txtOut->toPlainText().endsWith(QStringLiteral("abcdabcd")));
+    EXPECT_TRUE(txtOut->toPlainText().endsWith(QStringLiteral("abcdZYXWVUTSRQPONMLK")));
     EXPECT_LE(txtOut->toPlainText().size(), 2 * static_cast<qsizetype>(PreviewSlice::kReach));
 
+    for (const Qt::Key place : {Qt::Key_End, Qt::Key_Home}) {
+        const CaretView view = caretView(txtIn, place);
+        EXPECT_TRUE(txtIn->contentsRect().contains(view.caret.center())) << ::testing::PrintToString(view);
+        EXPECT_EQ(view, shortName[place == Qt::Key_End ? 0 : 1]);
+    }
+    EXPECT_TRUE(txtOut->toPlainText().startsWith(QStringLiteral("Start abcd")));
+
     // And it still answers: a key typed at the end lands and re-renders.
+    key(Qt::Key_End);
     type(QStringLiteral("Z"));
     EXPECT_EQ(txtIn->text().size(), text.size() + 1);
-    EXPECT_TRUE(txtOut->toPlainText().endsWith(QStringLiteral("abcdZ")));
+    EXPECT_TRUE(txtOut->toPlainText().endsWith(QStringLiteral("PONMLKZ")));
 }
 
 } // namespace

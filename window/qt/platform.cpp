@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
-#include <QStyleHints>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -131,27 +130,11 @@ void LineEditTextBox::textChanged()
 {
     kept_.reset();
     const QString now = edit_->text();
-    steadyCaretForLongText(now.size());
     if (!replaying_) {
         trimUndo(now);
     }
     previous_ = now;
     emit change();
-}
-
-void LineEditTextBox::steadyCaretForLongText(qsizetype length)
-{
-    // Each blink repaints the line, and QLineEdit lays out and draws the whole
-    // text to do it: with a very long name, a steady caret keeps an idle program idle.
-    QStyleHints *hints = QGuiApplication::styleHints();
-    const bool steady = length > kSteadyCaretAbove;
-    if (steady && hints->cursorFlashTime() != 0) {
-        blinkTime_ = hints->cursorFlashTime();
-        hints->setCursorFlashTime(0);
-    } else if (!steady && blinkTime_ != 0) {
-        hints->setCursorFlashTime(blinkTime_);
-        blinkTime_ = 0;
-    }
 }
 
 void LineEditTextBox::startUndoStep()

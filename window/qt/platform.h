@@ -66,9 +66,6 @@ public:
     // always stays undoable.
     static constexpr qsizetype kUndoBudget = qsizetype{1} << 20;
 
-    // Past this many characters the caret stops blinking.
-    static constexpr qsizetype kSteadyCaretAbove = 100'000;
-
     explicit LineEditTextBox(QLineEdit *edit);
 
     std::u16string text() const override;
@@ -98,7 +95,6 @@ private:
     void undoOrRedo(void (QLineEdit::*step)());
     void showContextMenu(const QPoint &at);
     void startUndoStep();
-    void steadyCaretForLongText(qsizetype length);
     void trimUndo(const QString &now);
 
     QLineEdit *edit_;
@@ -108,7 +104,6 @@ private:
     QString previous_;       // the text before the latest change
     qsizetype undoCost_ = 0; // characters recorded in QLineEdit's history
     bool replaying_ = false; // an undo or redo is changing the text
-    int blinkTime_ = 0;      // the platform's blink, while the caret is held steady
 };
 
 } // namespace hueprev

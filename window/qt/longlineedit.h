@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPoint>
+
+class QTextLayout;
+
+namespace hueprev {
+
+// A QLineEdit that stays right on a line of any length. Qt lays a line out in
+// fixed-point pixels that end at 2^23, about 800,000 characters of a name;
+// past that QLineEdit can neither place its caret nor draw the text there. A
+// long line is therefore drawn and hit-tested here, from the part around the
+// caret only, so that a repaint costs what is visible. Editing, selection,
+// undo and the clipboard stay QLineEdit's own.
+class LongLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    // From this many characters on, the line is long. Its caret is also held
+    // steady, since every blink would have QLineEdit measure the whole line.
+    static constexpr qsizetype kLongAbove = 100'000;
+
+    explicit LongLineEdit(QWidget *parent = nullptr);
+    ~LongLineEdit() override;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    class View;
+    bool isLong() const { return text().size() > kLongAbove; }
+    // The end of the selection that stays put while the caret moves.
+    int anchor() const;
+    void steadyCaretWhileLong();
+
+    // The horizontal scroll, as QLineEdit keeps it but measured from a text
+    // position, since pixels from the start of the line overflow.
+    mutable int scrollFrom_ = 0; // a text position: the caret when last drawn
+    mutable int scrollBy_ = 0;   // where the view's left edge is, in pixels from it
+    QElapsedTimer sinceDoubleClick_;
+    QPoint doubleClickAt_;
+    int blinkTime_ = 0; // the platform's blink, while the caret is held steady
+};
+
+} // namespace hueprev
