@@ -1,6 +1,6 @@
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
-#include "window/qt/platform.h"
+#include "window/qt/lineedittextbox.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

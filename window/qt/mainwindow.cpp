@@ -4,6 +4,7 @@
 #include "preview/renderer.h"
 #include "ui_mainwindow.h"
 #include "window/commands.h"
+#include "window/qt/lineedittextbox.h"
 #include "window/qt/platform.h"
 #include "window/qt/singleline.h"
 
