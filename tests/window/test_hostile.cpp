@@ -8,6 +8,9 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include <cstdlib>
+#include <tuple>
+
 namespace hueprev::testing {
 namespace {
 
@@ -103,8 +106,15 @@ struct CaretView
     QString shiftClicked;
     QString dragged;
     QString doubleClicked;
-    int dropped; // characters from the caret
-    bool operator==(const CaretView &) const = default;
+    int dropped;     // characters from the caret
+    QRect composing; // the caret inside an input method's unfinished text
+    bool operator==(const CaretView &o) const
+    {
+        // Within a pixel: a composition's width is rounded from another origin.
+        return std::tie(caret, clicked, shiftClicked, dragged, doubleClicked, dropped) ==
+                   std::tie(o.caret, o.clicked, o.shiftClicked, o.dragged, o.doubleClicked, o.dropped) &&
+               std::abs(composing.x() - o.composing.x()) <= 1 && composing.size() == o.composing.size();
+    }
 };
 
 void PrintTo(const CaretView &v, std::ostream *os)
@@ -112,7 +122,7 @@ void PrintTo(const CaretView &v, std::ostream *os)
     *os << "caret at " << v.caret.x() << ',' << v.caret.y() << ' ' << v.caret.width() << 'x'
         << v.caret.height() << ", click lands " << v.clicked << ", selects \"" << v.shiftClicked.toStdString()
         << "\" \"" << v.dragged.toStdString() << "\" \"" << v.doubleClicked.toStdString() << "\", drop lands "
-        << v.dropped;
+        << v.dropped << ", composing at " << v.composing.x();
 }
 
 CaretView caretView(QLineEdit *edit, Qt::Key place)
@@ -146,7 +156,16 @@ CaretView caretView(QLineEdit *edit, Qt::Key place)
     QDropEvent drop(near, Qt::CopyAction, &text, Qt::LeftButton, {});
     QApplication::sendEvent(edit, &drop);
     view.dropped = static_cast<int>(edit->text().indexOf(QLatin1Char('@'))) - at;
+    edit->repaint();
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    edit->repaint();
+
+    QInputMethodEvent compose(QStringLiteral("ni"), {{QInputMethodEvent::Cursor, 1, 1, {}}});
+    QApplication::sendEvent(edit, &compose);
+    edit->repaint();
+    view.composing = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QInputMethodEvent cancel;
+    QApplication::sendEvent(edit, &cancel);
     return view;
 }
 

@@ -62,7 +62,12 @@ private:
     void layOut(const QString &text, int caret);
     // Where the line goes in the box, as QLineEdit puts it.
     void place();
-    void scrollTo(int caret, bool holdsEnd);
+    void scrollTo(bool holdsEnd);
+    // Text positions in the layout, which holds an input method's unfinished
+    // text at the caret, and back.
+    // At the caret, before the composition or at the input method's caret within it.
+    int toLayout(int position, bool inComposition = true) const;
+    int fromLayout(int at) const;
     qreal xOf(int position) const;
     QPointF origin() const;
 
@@ -72,6 +77,7 @@ private:
     QRect line_;     // where the visible text lies
     int from_ = 0;   // the text position the layout starts at
     int to_ = 0;
+    int caret_ = 0;
     QTextLayout layout_;
     int scroll_ = 0; // the layout's x at the line's left edge
 };
@@ -79,9 +85,29 @@ private:
 LongLineEdit::View::View(const LongLineEdit &edit) : edit_(edit)
 {
     const QString text = edit.text();
-    layOut(text, edit.cursorPosition());
+    caret_ = edit.cursorPosition();
+    layOut(text, caret_);
     place();
-    scrollTo(edit.cursorPosition(), to_ == text.size());
+    scrollTo(to_ == text.size());
+}
+
+int LongLineEdit::View::toLayout(int position, bool inComposition) const
+{
+    const auto composing = static_cast<int>(edit_.preedit_.size());
+    if (position == caret_) {
+        return position - from_ + (inComposition ? std::min(edit_.preeditCursor_, composing) : 0);
+    }
+    return position - from_ + (position > caret_ ? composing : 0);
+}
+
+int LongLineEdit::View::fromLayout(int at) const
+{
+    const int caret = caret_ - from_;
+    const auto composing = static_cast<int>(edit_.preedit_.size());
+    if (at <= caret) {
+        return from_ + at;
+    }
+    return at >= caret + composing ? from_ + at - composing : caret_;
 }
 
 void LongLineEdit::View::layOut(const QString &text, int caret)
@@ -94,6 +120,15 @@ void LongLineEdit::View::layOut(const QString &text, int caret)
     option.setTextDirection(edit_.layoutDirection());
     option.setFlags(QTextOption::IncludeTrailingSpaces);
     layout_.setTextOption(option);
+    if (!edit_.preedit_.isEmpty()) {
+        // As QLineEdit shows a composition: in the line at the caret, styled as the input method asks.
+        layout_.setPreeditArea(caret - from_, edit_.preedit_);
+        QList<QTextLayout::FormatRange> formats = edit_.preeditFormats_;
+        for (QTextLayout::FormatRange &range : formats) {
+            range.start += caret - from_;
+        }
+        layout_.setFormats(formats);
+    }
     layout_.setCacheEnabled(true);
     layout_.beginLayout();
     layout_.createLine();
@@ -118,21 +153,22 @@ void LongLineEdit::View::place()
     line_ = QRect(contents_.x() + kHorizontalMargin, top, contents_.width() - 2 * kHorizontalMargin, height);
 }
 
-void LongLineEdit::View::scrollTo(int caret, bool holdsEnd)
+void LongLineEdit::View::scrollTo(bool holdsEnd)
 {
     // QLineEdit's scrolling: as little as keeps the caret in view, and no
     // empty room after the end of the text.
     const LongLineEdit &edit = edit_;
     const QTextLine line = layout_.lineAt(0);
-    const int caretX = qRound(line.cursorToX(caret - from_));
+    const int caretX = qRound(line.cursorToX(toLayout(caret_)));
     const int width = line_.width();
     if (edit.scrollFrom_ >= from_ && edit.scrollFrom_ <= to_) {
-        scroll_ = qRound(line.cursorToX(edit.scrollFrom_ - from_)) + edit.scrollBy_;
+        scroll_ = qRound(line.cursorToX(toLayout(edit.scrollFrom_, false))) + edit.scrollBy_;
     } else {
         // A jump: the caret comes in at the edge on the side it came from.
         scroll_ = edit.scrollFrom_ < from_ ? caretX - width + 1 : caretX;
     }
-    const int used = qRound(line.naturalTextWidth()) + 1;
+    // Room for glyphs that reach past their advance, as QLineEdit leaves it.
+    const int used = qRound(line.naturalTextWidth()) + 1 + std::max(0, -edit.fontMetrics().minRightBearing());
     if (caretX - scroll_ >= width) {
         scroll_ = caretX - width + 1;
     } else if (caretX < scroll_) {
@@ -143,19 +179,21 @@ void LongLineEdit::View::scrollTo(int caret, bool holdsEnd)
     if (from_ == 0) {
         scroll_ = std::max(scroll_, 0);
     }
-    edit.scrollFrom_ = caret;
-    edit.scrollBy_ = scroll_ - caretX;
+    // Kept from the character at the left edge, which edits at the caret and
+    // a composition leave in place, as they leave QLineEdit's pixel scroll.
+    edit.scrollFrom_ = fromLayout(line.xToCursor(scroll_, QTextLine::CursorOnCharacter));
+    edit.scrollBy_ = scroll_ - qRound(line.cursorToX(toLayout(edit.scrollFrom_, false)));
 }
 
 qreal LongLineEdit::View::xOf(int position) const
 {
-    return line_.left() - scroll_ + layout_.lineAt(0).cursorToX(std::clamp(position, from_, to_) - from_);
+    return line_.left() - scroll_ + layout_.lineAt(0).cursorToX(toLayout(std::clamp(position, from_, to_)));
 }
 
 int LongLineEdit::View::positionAt(qreal x) const
 {
-    return from_ +
-           layout_.lineAt(0).xToCursor(x - line_.left() + scroll_, QTextLine::CursorBetweenCharacters);
+    return fromLayout(
+        layout_.lineAt(0).xToCursor(x - line_.left() + scroll_, QTextLine::CursorBetweenCharacters));
 }
 
 QRect LongLineEdit::View::caretRect(int position) const
@@ -199,8 +237,8 @@ void LongLineEdit::View::draw(QPainter &painter) const
         const int end = std::min(edit_.selectionEnd(), to_);
         if (start < end) {
             QTextLayout::FormatRange range;
-            range.start = start - from_;
-            range.length = end - start;
+            range.start = toLayout(start);
+            range.length = toLayout(end) - range.start;
             range.format.setBackground(palette.brush(QPalette::Highlight));
             range.format.setForeground(palette.brush(QPalette::HighlightedText));
             selections.append(range);
@@ -214,7 +252,7 @@ void LongLineEdit::View::draw(QPainter &painter) const
          edit_.style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &panel_, &edit_));
     if (caretShown) {
         const int width = edit_.style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel_, &edit_);
-        layout_.drawCursor(&painter, origin(), edit_.cursorPosition() - from_, width);
+        layout_.drawCursor(&painter, origin(), toLayout(caret_), width);
     }
 }
 
@@ -269,6 +307,28 @@ QVariant LongLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
         return View(*this).caretRect(anchor());
     }
     return QLineEdit::inputMethodQuery(query);
+}
+
+void LongLineEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    QLineEdit::inputMethodEvent(event);
+    // QLineEdit keeps the composition to itself; a long line draws it here.
+    preedit_ = event->preeditString();
+    preeditCursor_ = static_cast<int>(preedit_.size());
+    preeditFormats_.clear();
+    for (const QInputMethodEvent::Attribute &attribute : event->attributes()) {
+        if (attribute.type == QInputMethodEvent::Cursor) {
+            preeditCursor_ = attribute.start;
+        } else if (attribute.type == QInputMethodEvent::TextFormat) {
+            const QTextCharFormat format = qvariant_cast<QTextFormat>(attribute.value).toCharFormat();
+            if (format.isValid()) {
+                preeditFormats_.append({attribute.start, attribute.length, format});
+            }
+        }
+    }
+    if (isLong()) {
+        update();
+    }
 }
 
 void LongLineEdit::paintEvent(QPaintEvent *event)

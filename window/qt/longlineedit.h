@@ -3,8 +3,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPoint>
-
-class QTextLayout;
+#include <QTextLayout>
 
 namespace hueprev {
 
@@ -28,6 +27,7 @@ public:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -45,8 +45,11 @@ private:
 
     // The horizontal scroll, as QLineEdit keeps it but measured from a text
     // position, since pixels from the start of the line overflow.
-    mutable int scrollFrom_ = 0; // a text position: the caret when last drawn
-    mutable int scrollBy_ = 0;   // where the view's left edge is, in pixels from it
+    mutable int scrollFrom_ = 0; // a text position: the character at the left edge
+    mutable int scrollBy_ = 0;   // where the edge is, in pixels from that character
+    QString preedit_;            // an input method's unfinished text, shown at the caret
+    int preeditCursor_ = 0;
+    QList<QTextLayout::FormatRange> preeditFormats_;
     QElapsedTimer sinceDoubleClick_;
     QPoint doubleClickAt_;
     int blinkTime_ = 0; // the platform's blink, while the caret is held steady
