@@ -59,7 +59,7 @@ public:
 
 private:
     // The text within reach of the caret, laid out on one line.
-    void layOut(const QString &text, int caret);
+    void layOut(const QString &text);
     // Where the line goes in the box, as QLineEdit puts it.
     void place();
     void scrollTo(bool holdsEnd);
@@ -86,7 +86,7 @@ LongLineEdit::View::View(const LongLineEdit &edit) : edit_(edit)
 {
     const QString text = edit.text();
     caret_ = edit.cursorPosition();
-    layOut(text, caret_);
+    layOut(text);
     place();
     scrollTo(to_ == text.size());
 }
@@ -110,10 +110,10 @@ int LongLineEdit::View::fromLayout(int at) const
     return at >= caret + composing ? from_ + at - composing : caret_;
 }
 
-void LongLineEdit::View::layOut(const QString &text, int caret)
+void LongLineEdit::View::layOut(const QString &text)
 {
-    from_ = snapped(text, std::max(0, caret - kReach));
-    to_ = snapped(text, std::min(static_cast<int>(text.size()), caret + kReach));
+    from_ = snapped(text, std::max(0, caret_ - kReach));
+    to_ = snapped(text, std::min(static_cast<int>(text.size()), caret_ + kReach));
     layout_.setText(displayed(text.mid(from_, to_ - from_)));
     layout_.setFont(edit_.font());
     QTextOption option;
@@ -122,10 +122,10 @@ void LongLineEdit::View::layOut(const QString &text, int caret)
     layout_.setTextOption(option);
     if (!edit_.preedit_.isEmpty()) {
         // As QLineEdit shows a composition: in the line at the caret, styled as the input method asks.
-        layout_.setPreeditArea(caret - from_, edit_.preedit_);
+        layout_.setPreeditArea(caret_ - from_, edit_.preedit_);
         QList<QTextLayout::FormatRange> formats = edit_.preeditFormats_;
         for (QTextLayout::FormatRange &range : formats) {
-            range.start += caret - from_;
+            range.start += caret_ - from_;
         }
         layout_.setFormats(formats);
     }
