@@ -4,10 +4,8 @@
 // under Wine (Google Benchmark is not built for Windows here):
 //   wine64 build/windows-x64/bench/bench_win32.exe [repetitions]
 #include "bench/names.h"
-#include "preview/renderer.h"
-#include "preview/slice.h"
+#include "window/previewbox.h"
 #include "window/win32/richpreview.h"
-#include "window/win32/rtf.h"
 
 #include <windows.h>
 
@@ -28,20 +26,15 @@ int main(int argc, char **argv)
         return 1;
     }
     hueprev::win32::setUpPreview(box);
+    hueprev::win32::RichEditPreviewBox previewBox(box, 36);
+    hueprev::CaretPreview preview(previewBox);
     // As the program renders: the slice around a caret at the end of the name.
     for (const std::size_t length : {30, 1'000, 10'000, 100'000, 1'000'000}) {
         const std::u16string name = hueprev::bench::nickname(length, true);
-        const std::size_t caret = hueprev::previewPosition(name, name.size());
-        hueprev::PreviewSlice slice;
-        slice.centreOn(caret);
         std::vector<double> ms;
         for (int i = 0; i < repetitions; ++i) {
             const auto start = std::chrono::steady_clock::now();
-            hueprev::RtfPreview preview("Tahoma", 36);
-            hueprev::SlicedPreview sliced(preview, slice);
-            hueprev::renderNickname(name, sliced);
-            hueprev::win32::streamRtf(box, preview.document());
-            hueprev::win32::showPreviewPosition(box, caret - slice.from());
+            preview.textChanged(name, static_cast<int>(name.size()));
             ms.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }

@@ -1,9 +1,9 @@
 #include "window/qt/mainwindow.h"
 
 #include "preview/colorcodes.h"
-#include "preview/renderer.h"
 #include "ui_mainwindow.h"
 #include "window/commands.h"
+#include "window/previewbox.h"
 #include "window/qt/lineedittextbox.h"
 #include "window/qt/platform.h"
 #include "window/qt/singleline.h"
@@ -65,6 +65,8 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
     }
 
     txtIn_ = new LineEditTextBox(ui_->txtIn);
+    txtOut_ = std::make_unique<RichTextPreviewBox>(ui_->txtOut);
+    preview_ = std::make_unique<CaretPreview>(*txtOut_);
     connect(txtIn_, &LineEditTextBox::change, this, &MainWindow::txtIn_Change);
     connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::txtIn_CaretMove);
     connect(txtIn_, &LineEditTextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
@@ -75,36 +77,14 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::txtIn_Change()
 {
-    shownCaret_ = ui_->txtIn->cursorPosition();
     const QString text = ui_->txtIn->text();
-    renderAround(u16view(text), previewPosition(u16view(text), static_cast<std::size_t>(shownCaret_)));
-}
-
-void MainWindow::renderAround(std::u16string_view text, std::size_t shownCaret)
-{
-    slice_.centreOn(shownCaret);
-    {
-        RichTextPreview preview(ui_->txtOut);
-        SlicedPreview sliced(preview, slice_);
-        renderNickname(text, sliced);
-    }
-    showPreviewPosition(ui_->txtOut, shownCaret - slice_.from());
+    preview_->textChanged(u16view(text), ui_->txtIn->cursorPosition());
 }
 
 void MainWindow::txtIn_CaretMove(int, int caret)
 {
-    // A change has just shown this caret in the preview it rebuilt.
-    if (caret == shownCaret_) {
-        return;
-    }
-    shownCaret_ = caret;
     const QString text = ui_->txtIn->text();
-    const std::size_t shown = previewPosition(u16view(text), static_cast<std::size_t>(caret));
-    if (slice_.mustMove(shown, previewPosition(u16view(text), static_cast<std::size_t>(text.size())))) {
-        renderAround(u16view(text), shown);
-    } else {
-        showPreviewPosition(ui_->txtOut, shown - slice_.from());
-    }
+    preview_->caretMoved(u16view(text), caret);
 }
 
 void MainWindow::txtIn_KeyPress(char16_t &keyAscii)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "preview/slice.h"
-
 #include <QIcon>
 #include <QWidget>
 
@@ -13,7 +11,9 @@ class frmMain;
 
 namespace hueprev {
 
+class CaretPreview;
 class LineEditTextBox;
+class RichTextPreviewBox;
 
 // Where Debian installs the Tahoma the window uses, when it is there.
 inline constexpr const char *kTahomaPath = "/usr/share/wine/fonts/tahoma.ttf";
@@ -35,12 +35,11 @@ private:
     void cmdAddColor_Click(int index);
     // The preview shows the part of the name where the input's caret is.
     void txtIn_CaretMove(int from, int caret);
-    void renderAround(std::u16string_view text, std::size_t shownCaret);
 
     std::unique_ptr<Ui::frmMain> ui_;
     LineEditTextBox *txtIn_;
-    int shownCaret_ = 0; // the caret the preview last scrolled to
-    PreviewSlice slice_; // the part of the preview the box holds
+    std::unique_ptr<RichTextPreviewBox> txtOut_;
+    std::unique_ptr<CaretPreview> preview_;
 };
 
 } // namespace hueprev

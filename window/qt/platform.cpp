@@ -42,14 +42,20 @@ RichTextPreview::~RichTextPreview()
     cursor_.endEditBlock();
 }
 
-void showPreviewPosition(QTextEdit *box, std::size_t position)
+void RichTextPreviewBox::rebuild(const Render &render)
 {
-    QTextCursor at(box->document());
+    RichTextPreview preview(box_);
+    render(preview);
+}
+
+void RichTextPreviewBox::showPosition(std::size_t position)
+{
+    QTextCursor at(box_->document());
     // The preview may not have caught up with the input yet; its end is the best guess.
     at.setPosition(static_cast<int>(
-        std::min(position, static_cast<std::size_t>(box->document()->characterCount() - 1))));
-    box->setTextCursor(at);
-    box->ensureCursorVisible();
+        std::min(position, static_cast<std::size_t>(box_->document()->characterCount() - 1))));
+    box_->setTextCursor(at);
+    box_->ensureCursorVisible();
 }
 
 void RichTextPreview::clear()

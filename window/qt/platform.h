@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/renderer.h"
+#include "window/previewbox.h"
 
 #include <QString>
 #include <QTextCharFormat>
@@ -44,8 +45,17 @@ private:
     QTextCharFormat format_;
 };
 
-// Scrolls the preview as little as needed to bring a text position into view,
-// as a line edit does for its caret.
-void showPreviewPosition(QTextEdit *box, std::size_t position);
+// The preview box on the QTextEdit.
+class RichTextPreviewBox final : public PreviewBox
+{
+public:
+    explicit RichTextPreviewBox(QTextEdit *box) : box_(box) {}
+    void rebuild(const Render &render) override;
+    // As a line edit does for its caret.
+    void showPosition(std::size_t position) override;
+
+private:
+    QTextEdit *box_;
+};
 
 } // namespace hueprev

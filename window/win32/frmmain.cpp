@@ -1,11 +1,9 @@
 #include "window/win32/frmmain.h"
 
 #include "preview/colorcodes.h"
-#include "preview/renderer.h"
 #include "window/commands.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
-#include "window/win32/rtf.h"
 
 #include <cmath>
 #include <cstddef>
@@ -259,6 +257,8 @@ bool FrmMain::createControls()
         }
     }
     input_ = std::make_unique<EditTextBox>(txtIn_, *this);
+    txtOutBox_ = std::make_unique<RichEditPreviewBox>(txtOut_, static_cast<int>(kPreviewPoints * 2));
+    preview_ = std::make_unique<CaretPreview>(*txtOutBox_);
     return true;
 }
 
@@ -304,19 +304,7 @@ void FrmMain::freeDpiResources()
 
 void FrmMain::txtIn_Change()
 {
-    const std::u16string text = input_->text();
-    shownCaret_ = input_->caret();
-    renderAround(text, previewPosition(text, static_cast<std::size_t>(shownCaret_)));
-}
-
-void FrmMain::renderAround(const std::u16string &text, std::size_t shownCaret)
-{
-    slice_.centreOn(shownCaret);
-    RtfPreview preview("Tahoma", static_cast<int>(kPreviewPoints * 2));
-    SlicedPreview sliced(preview, slice_);
-    renderNickname(text, sliced);
-    streamRtf(txtOut_, preview.document());
-    showPreviewPosition(txtOut_, shownCaret - slice_.from());
+    preview_->textChanged(input_->text(), input_->caret());
 }
 
 void FrmMain::txtIn_KeyPress(char16_t &keyAscii)
@@ -331,18 +319,7 @@ void FrmMain::cmdAddColor_Click(int index)
 
 void FrmMain::caretMoved()
 {
-    // A change has just shown this caret in the preview it rebuilt.
-    if (input_->caret() == shownCaret_) {
-        return;
-    }
-    shownCaret_ = input_->caret();
-    const std::u16string text = input_->text();
-    const std::size_t shownCaret = previewPosition(text, static_cast<std::size_t>(shownCaret_));
-    if (slice_.mustMove(shownCaret, previewPosition(text, text.size()))) {
-        renderAround(text, shownCaret);
-    } else {
-        showPreviewPosition(txtOut_, shownCaret - slice_.from());
-    }
+    preview_->caretMoved(input_->text(), input_->caret());
 }
 
 } // namespace hueprev::win32

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "preview/slice.h"
+#include "window/previewbox.h"
 #include "window/win32/edittextbox.h"
+#include "window/win32/richpreview.h"
 
 #include <windows.h>
 
@@ -29,7 +30,6 @@ private:
     void freeDpiResources();
 
     void txtIn_Change();
-    void renderAround(const std::u16string &text, std::size_t shownCaret);
     void txtIn_KeyPress(char16_t &keyAscii);
     void cmdAddColor_Click(int index);
     void keyPress(char16_t &keyAscii) override { txtIn_KeyPress(keyAscii); }
@@ -45,8 +45,8 @@ private:
     std::unique_ptr<EditTextBox> input_;
     std::vector<HFONT> fonts_; // the table's fonts, at the screen's resolution
     std::array<HBITMAP, 10> pictures_{};
-    PreviewSlice slice_; // the part of the preview the rich-edit control holds
-    int shownCaret_ = 0; // the input's caret the preview last showed
+    std::unique_ptr<RichEditPreviewBox> txtOutBox_;
+    std::unique_ptr<CaretPreview> preview_;
 };
 
 } // namespace hueprev::win32

@@ -1,5 +1,7 @@
 #include "window/win32/richpreview.h"
 
+#include "window/win32/rtf.h"
+
 #include <commctrl.h>
 #include <richedit.h>
 
@@ -57,11 +59,18 @@ void streamRtf(HWND box, const std::string &rtf)
     SendMessageW(box, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
 }
 
-void showPreviewPosition(HWND box, std::size_t position)
+void RichEditPreviewBox::rebuild(const Render &render)
+{
+    RtfPreview preview("Tahoma", halfPoints_);
+    render(preview);
+    streamRtf(box_, preview.document());
+}
+
+void RichEditPreviewBox::showPosition(std::size_t position)
 {
     CHARRANGE at{static_cast<LONG>(position), static_cast<LONG>(position)};
-    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
-    SendMessageW(box, EM_SCROLLCARET, 0, 0);
+    SendMessageW(box_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+    SendMessageW(box_, EM_SCROLLCARET, 0, 0);
 }
 
 } // namespace hueprev::win32

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/previewbox.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -14,7 +16,18 @@ void setUpPreview(HWND box);
 // Replaces everything in the box with an RTF document, in one stream-in.
 void streamRtf(HWND box, const std::string &rtf);
 
-// Scrolls the box as little as needed to bring a text position into view.
-void showPreviewPosition(HWND box, std::size_t position);
+// The preview box on the rich-edit control: each render becomes one RTF
+// document, streamed in at once.
+class RichEditPreviewBox final : public PreviewBox
+{
+public:
+    RichEditPreviewBox(HWND box, int halfPoints) : box_(box), halfPoints_(halfPoints) {}
+    void rebuild(const Render &render) override;
+    void showPosition(std::size_t position) override;
+
+private:
+    HWND box_;
+    int halfPoints_; // the font's size
+};
 
 } // namespace hueprev::win32

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "preview/renderer.h"
+#include "preview/slice.h"
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
+namespace hueprev {
+
+// The preview box as the window drives it. Each front-end implements it on
+// its own rich-text control; positions count the box's characters.
+class PreviewBox
+{
+public:
+    using Render = std::function<void(PreviewSink &)>;
+    virtual ~PreviewBox() = default;
+    // Rebuilds the box from one render into it.
+    virtual void rebuild(const Render &render) = 0;
+    // Scrolls as little as needed to bring a position into view.
+    virtual void showPosition(std::size_t position) = 0;
+};
+
+// Keeps the preview on the part of the name where the input's caret is. The
+// box holds only a slice of a long name, which moves as the caret nears its edges.
+class CaretPreview
+{
+public:
+    explicit CaretPreview(PreviewBox &box) : box_(box) {}
+
+    // The name changed: rendered anew, around the caret.
+    void textChanged(std::u16string_view text, int caret);
+    // The caret moved: the box scrolls to it, and takes a new slice if need be.
+    void caretMoved(std::u16string_view text, int caret);
+
+private:
+    void renderAround(std::u16string_view text, std::size_t shownCaret);
+
+    PreviewBox &box_;
+    PreviewSlice slice_;
+    int shownCaret_ = 0; // the input's caret the box last showed
+};
+
+} // namespace hueprev
