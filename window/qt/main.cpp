@@ -10,6 +10,9 @@ int main(int argc, char *argv[])
     guard.started();
     QApplication::setApplicationName(QStringLiteral("hueprev"));
     QApplication::setApplicationVersion(QStringLiteral(HUEPREV_VERSION));
+    // Wayland has no window icon: the desktop finds the entry, and its icon and
+    // name, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HUEPREV_APP_ID));
 
     hueprev::MainWindow window;
     window.show();
