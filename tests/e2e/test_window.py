@@ -43,6 +43,8 @@ class Window(unittest.TestCase):
             cases = [  # environment, what the one line or Qt's own words must say
                 ("no display", bare, ["cannot open a display", "xvfb-run"]),
                 ("dead display", dict(bare, DISPLAY=":65000"), ["cannot open a display (DISPLAY=:65000)"]),
+                ("no compositor", dict(bare, WAYLAND_DISPLAY="hueprev-none", XDG_RUNTIME_DIR=display.env["XDG_RUNTIME_DIR"]),
+                 ["cannot open a display (WAYLAND_DISPLAY=hueprev-none, DISPLAY=unset)"]),
                 ("missing plugin", dict(display.env, QT_QPA_PLATFORM="bogus"),
                  ['Could not find the Qt platform plugin "bogus"', "Available platform plugins are:"]),
             ]

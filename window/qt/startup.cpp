@@ -1,6 +1,5 @@
 #include "window/qt/startup.h"
 
-#include <QString>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -21,6 +20,18 @@ struct Held
 QtMessageHandler previousHandler = nullptr;
 std::vector<Held> held;
 
+bool anyContains(const QStringList &messages, QLatin1String words)
+{
+    return std::any_of(messages.cbegin(), messages.cend(),
+                       [words](const QString &message) { return message.contains(words); });
+}
+
+QString named(const char *variable, const char *value)
+{
+    return QString::fromLatin1(variable) + QLatin1Char('=') +
+           (value != nullptr && *value != '\0' ? QString::fromLocal8Bit(value) : QStringLiteral("unset"));
+}
+
 void guardHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
@@ -29,25 +40,44 @@ void guardHandler(QtMsgType type, const QMessageLogContext &context, const QStri
                                   : message});
         return;
     }
-    const bool noDisplay = std::any_of(held.cbegin(), held.cend(), [](const Held &h) {
-        return h.message.contains(QLatin1String("could not connect to display"));
-    });
-    if (noDisplay) {
-        const char *display = std::getenv("DISPLAY");
-        std::fprintf(stderr,
-                     "hueprev: cannot open a display (DISPLAY=%s); run it on a desktop, or under a virtual "
-                     "display: xvfb-run -a hueprev\n",
-                     display != nullptr && *display != '\0' ? display : "unset");
+    QStringList messages;
+    for (const Held &h : held) {
+        messages.append(h.message);
+    }
+    if (const auto line =
+            unreachableDisplayLine(messages, {std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")})) {
+        std::fprintf(stderr, "%s\n", qPrintable(*line));
     } else {
         // Anything else is said in Qt's own words, which name what failed.
-        for (const Held &h : held) {
-            std::fprintf(stderr, "%s\n", qPrintable(h.message));
+        for (const QString &m : messages) {
+            std::fprintf(stderr, "%s\n", qPrintable(m));
         }
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
     std::_Exit(1);
 }
 } // namespace
+
+std::optional<QString> unreachableDisplayLine(const QStringList &messages, DisplayNames names)
+{
+    // The display may be fine; the plugin that would reach it is what is missing.
+    if (anyContains(messages, QLatin1String("Could not find the Qt platform plugin"))) {
+        return std::nullopt;
+    }
+    QStringList tried;
+    if (anyContains(messages, QLatin1String("Failed to create wl_display"))) {
+        tried.append(named("WAYLAND_DISPLAY", names.wayland));
+    }
+    if (anyContains(messages, QLatin1String("could not connect to display"))) {
+        tried.append(named("DISPLAY", names.x11));
+    }
+    if (tried.isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringLiteral("hueprev: cannot open a display (%1); run it on a desktop, or under a virtual "
+                          "display: xvfb-run -a hueprev")
+        .arg(tried.join(QStringLiteral(", ")));
+}
 
 StartupGuard::StartupGuard()
 {
