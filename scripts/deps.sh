@@ -6,12 +6,14 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config clang clang-tidy clang-format libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libgif-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev libgif-dev
   libgtest-dev libbenchmark-dev
   # run: the Tahoma the window asks for
   fonts-wine
   # end-to-end tests, screenshots and benchmarks under a virtual display
   xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 fonts-dejavu-core
+  # the window on a Wayland compositor
+  weston
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
   # artwork: the multi-image window icon, also read back from the .exe

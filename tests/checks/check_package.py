@@ -50,6 +50,7 @@ check(field("Section") == "games", "Section field")
 depends = field("Depends")
 for lib in ("libqt6widgets6", "libqt6gui6", "libc6", "qt6-qpa-plugins", "fonts-wine"):
     check(lib in depends, "Depends lacks %s: %s" % (lib, depends))
+check("qt6-wayland" in field("Recommends"), "Recommends lacks qt6-wayland: " + field("Recommends"))
 check(len(field("Description").splitlines()) >= 2, "Description has an extended part")
 
 # apt resolves every dependency from Debian's archive (a dry run: nothing is installed).
