@@ -1,52 +1,72 @@
-// The Win32 front-end's binding on real controls, under Wine: the preview read
-// back from the rich-edit control, and the text-box model on an EDIT.
+// The Win32 window on real controls, under Wine: its own wiring of events to
+// commands, the preview read back from the rich-edit control, and the EDIT.
 #include "preview/linebreaks.h"
 #include "tests/generated.h"
 #include "tests/reference.h"
-#include "window/commands.h"
-#include "window/win32/edittextbox.h"
+#include "window/win32/frmmain.h"
+#include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/rtf.h"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace hueprev::testing {
 namespace {
 
-class Controls : public ::testing::Test, public win32::EditEvents
+// The real window, with its own wiring of events to commands; made once,
+// since mapping a top-level window takes Wine a while.
+class Controls : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        LoadLibraryW(L"Msftedit.dll");
-        // Made once: mapping a top-level window takes Wine a while.
-        window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 480, 200, nullptr,
-                                 nullptr, nullptr, nullptr);
+        if (window == nullptr) {
+            INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+            InitCommonControlsEx(&controls);
+            LoadLibraryW(L"Msftedit.dll");
+            window = win32::FrmMain::create(GetModuleHandleW(nullptr), SW_SHOW);
+        }
     }
-    static void TearDownTestSuite() { DestroyWindow(window); }
     void SetUp() override
     {
-        edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 8, 8, 393, 33, window,
-                               nullptr, nullptr, nullptr);
-        box = CreateWindowExW(0, L"RICHEDIT50W", L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 8,
-                              80, 393, 41, window, nullptr, nullptr, nullptr);
-        ASSERT_NE(box, nullptr);
-        win32::setUpPreview(box);
-        input = std::make_unique<win32::EditTextBox>(edit, *this);
+        ASSERT_NE(window, nullptr);
+        edit = GetDlgItem(window, IDC_INPUT);
+        box = GetDlgItem(window, IDC_PREVIEW);
+        setText(L"");
+        SetFocus(edit);
     }
-    void TearDown() override
+    static HWND button(int index) { return GetDlgItem(window, IDC_COLOR_BUTTON + index); }
+    std::u16string text() const
     {
-        input.reset();
-        DestroyWindow(edit);
-        DestroyWindow(box);
+        std::wstring buffer(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+        buffer.resize(
+            static_cast<std::size_t>(GetWindowTextW(edit, buffer.data(), static_cast<int>(buffer.size()))));
+        return {buffer.begin(), buffer.end()};
     }
-    // As the window does it: Enter selects the whole name.
-    void keyPress(char16_t &keyAscii) override { selectAllOnEnter(*input, keyAscii); }
-    void caretMoved() override {}
+    // A key as the EDIT gets it from the message loop, Shift held or not.
+    void key(UINT virtualKey, bool shift = false) const
+    {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        SendMessageW(edit, WM_KEYDOWN, virtualKey, 1);
+        state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+    }
+    // The first character the preview shows at its left edge.
+    LONG firstShown() const
+    {
+        POINTL corner{3, 3};
+        return static_cast<LONG>(SendMessageW(box, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&corner)));
+    }
 
     // What the preview shows, read back character by character.
     std::vector<ColoredChar> shown() const
@@ -81,7 +101,6 @@ protected:
     static inline HWND window = nullptr;
     HWND edit = nullptr;
     HWND box = nullptr;
-    std::unique_ptr<win32::EditTextBox> input;
 };
 
 TEST_F(Controls, StreamedPreviewShowsTheRulesRuns)
@@ -105,14 +124,15 @@ TEST_F(Controls, ColourButtonReplacesTheSelectionAsOneUndoStep)
 {
     setText(L"abcd");
     SendMessageW(edit, EM_SETSEL, 1, 3);
-    addColorCode(*input, 2);
-    EXPECT_EQ(input->text(), u"a^2d");
+    SendMessageW(button(2), BM_CLICK, 0, 0);
+    EXPECT_EQ(text(), u"a^2d");
     EXPECT_EQ(selection(), std::make_pair(DWORD{3}, DWORD{3}));
     EXPECT_EQ(GetFocus(), edit);
-    addColorCode(*input, 0);
-    EXPECT_EQ(input->text(), u"a^2^0d");
+    SendMessageW(button(0), BM_CLICK, 0, 0);
+    EXPECT_EQ(text(), u"a^2^0d");
+    EXPECT_EQ(shown(), referencePreview(u"a^2^0d")) << "the change renders the preview";
     SendMessageW(edit, EM_UNDO, 0, 0);
-    EXPECT_EQ(input->text(), u"a^2d") << "undo takes out the last code alone";
+    EXPECT_EQ(text(), u"a^2d") << "undo takes out the last code alone";
 }
 
 struct KeyCase
@@ -121,7 +141,7 @@ struct KeyCase
     const wchar_t *text;
     wchar_t key;
     std::u16string after;
-    bool allSelected;
+    std::pair<DWORD, DWORD> selection;
 };
 
 void PrintTo(const KeyCase &c, std::ostream *os)
@@ -139,37 +159,105 @@ TEST_P(Keys, ReachTheBoxThroughKeyPress)
     setText(c.text);
     SendMessageW(edit, EM_SETSEL, 1, 1);
     SendMessageW(edit, WM_CHAR, c.key, 0);
-    EXPECT_EQ(input->text(), c.after);
-    const auto length = static_cast<DWORD>(c.after.size());
-    EXPECT_EQ(selection() == std::make_pair(DWORD{0}, length), c.allSelected);
+    EXPECT_EQ(text(), c.after);
+    EXPECT_EQ(selection(), c.selection);
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, Keys,
-                         ::testing::Values(KeyCase{"enter_selects_all", L"^1Name", L'\r', u"^1Name", true},
-                                           KeyCase{"enter_on_empty", L"", L'\r', u"", true},
-                                           KeyCase{"ctrl_a_selects_all", L"^2ab", 1, u"^2ab", true},
-                                           KeyCase{"other_keys_type", L"ab", L'x', u"axb", false}),
+                         ::testing::Values(KeyCase{"enter_selects_all", L"^1Name", L'\r', u"^1Name", {0, 6}},
+                                           // Neither a line break nor a character.
+                                           KeyCase{"enter_on_empty_inserts_nothing", L"", L'\r', u"", {0, 0}},
+                                           KeyCase{"ctrl_a_selects_all", L"^2ab", 1, u"^2ab", {0, 4}},
+                                           KeyCase{"other_keys_type", L"ab", L'x', u"axb", {2, 2}}),
                          [](const auto &info) { return std::string(info.param.name); });
+
+void putOnClipboard(HWND owner, UINT format, const void *bytes, std::size_t size)
+{
+    ASSERT_NE(OpenClipboard(owner), FALSE);
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(data), bytes, size);
+    GlobalUnlock(data);
+    SetClipboardData(format, data);
+    CloseClipboard();
+}
 
 TEST_F(Controls, PasteKeepsEveryLineOnOne)
 {
     const std::wstring clip = L"^1one\r\n^3two\nthree";
-    ASSERT_NE(OpenClipboard(window), FALSE);
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(data), clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
+    putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
     SendMessageW(edit, WM_PASTE, 0, 0);
-    EXPECT_EQ(input->text(), u"^1one ^3two three");
+    EXPECT_EQ(text(), u"^1one ^3two three");
+}
+
+TEST_F(Controls, PasteWithNoTextOnTheClipboardChangesNothing)
+{
+    setText(L"^1Name");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    // A picture, as an image viewer puts it there.
+    BITMAPINFOHEADER picture{sizeof(BITMAPINFOHEADER), 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
+    const std::uint32_t pixel[1] = {0xff0000};
+    std::vector<unsigned char> dib(sizeof(picture) + sizeof(pixel));
+    std::memcpy(dib.data(), &picture, sizeof(picture));
+    std::memcpy(dib.data() + sizeof(picture), pixel, sizeof(pixel));
+    putOnClipboard(window, CF_DIB, dib.data(), dib.size());
+    ASSERT_EQ(IsClipboardFormatAvailable(CF_UNICODETEXT), FALSE);
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(text(), u"^1Name");
+    EXPECT_EQ(selection(), std::make_pair(DWORD{0}, DWORD{6}));
+}
+
+TEST_F(Controls, PreviewFollowsTheCaretOfABackwardsSelection)
+{
+    const std::wstring name = L"^1" + std::wstring(300, L'W');
+    setText(name.c_str());
+    key(VK_END);
+    ASSERT_GT(firstShown(), 200) << "the preview shows the end";
+    key(VK_HOME, true);
+    EXPECT_EQ(selection(), std::make_pair(DWORD{0}, static_cast<DWORD>(name.size())));
+    EXPECT_EQ(firstShown(), 0) << "the caret, at the start, is in view";
+    key(VK_RIGHT, true);
+    key(VK_RIGHT, true);
+    key(VK_RIGHT, true);
+    EXPECT_EQ(selection(), std::make_pair(DWORD{3}, static_cast<DWORD>(name.size())));
+    EXPECT_LT(firstShown(), 3);
+}
+
+TEST_F(Controls, NewResolutionGetsNewFontsAndPictures)
+{
+    auto fontHeight = [this] {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)), sizeof(font), &font);
+        return font.lfHeight;
+    };
+    auto pictureWidth = [] {
+        BITMAP picture{};
+        GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(button(1), BM_GETIMAGE, IMAGE_BITMAP, 0)),
+                   sizeof(picture), &picture);
+        return picture.bmWidth;
+    };
+    const LONG height = fontHeight();
+    const LONG width = pictureWidth();
+    ASSERT_LT(height, 0);
+    ASSERT_GT(width, 0);
+    RECT suggested{0, 0, 900, 400};
+    constexpr UINT kDpiChanged = 0x02E0;
+    SendMessageW(window, kDpiChanged, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(fontHeight(), -38) << "14.25 pt at 192 dpi";
+    EXPECT_EQ(pictureWidth(), 2 * width);
+    const UINT dpi = GetDeviceCaps(GetDC(nullptr), LOGPIXELSY);
+    SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(fontHeight(), height);
+    EXPECT_EQ(pictureWidth(), width);
 }
 
 TEST_F(Controls, NoLengthLimit)
 {
-    const std::u16string name(100'000, u'W');
-    input->setSelText(name);
-    EXPECT_EQ(input->text().size(), name.size());
+    const std::wstring name(100'000, L'W');
+    const std::wstring clip = name + L'\0';
+    putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), clip.size() * sizeof(wchar_t));
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(text().size(), name.size());
 }
 
 } // namespace

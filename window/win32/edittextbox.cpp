@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 namespace hueprev::win32 {
@@ -36,6 +37,7 @@ std::u16string EditTextBox::text() const
 void EditTextBox::setSelStart(int position)
 {
     SendMessageW(edit_, EM_SETSEL, position, position);
+    anchor_ = caret_ = position;
 }
 
 void EditTextBox::setSelLength(int length)
@@ -43,6 +45,8 @@ void EditTextBox::setSelLength(int length)
     DWORD start = 0;
     SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     SendMessageW(edit_, EM_SETSEL, start, start + static_cast<DWORD>(length));
+    anchor_ = static_cast<int>(start);
+    caret_ = anchor_ + length;
 }
 
 void EditTextBox::setSelText(std::u16string_view text)
@@ -59,17 +63,31 @@ void EditTextBox::setFocus()
     SetFocus(edit_);
 }
 
-int EditTextBox::caret() const
+int EditTextBox::caret()
 {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return static_cast<int>(end);
+    DWORD from = 0;
+    DWORD to = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    const auto start = static_cast<int>(from);
+    const auto end = static_cast<int>(to);
+    if (start == end) {
+        anchor_ = start;
+        caret_ = start;
+    } else if (start == anchor_) {
+        caret_ = end;
+    } else if (end == anchor_) {
+        caret_ = start;
+    } else {
+        // Made at once (a double-click, select all): the caret is at its end.
+        anchor_ = start;
+        caret_ = end;
+    }
+    return caret_;
 }
 
 void EditTextBox::paste()
 {
-    std::u16string clip;
+    std::optional<std::u16string> clip;
     if (OpenClipboard(edit_) != FALSE) {
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             if (const auto *chars = static_cast<const char16_t *>(GlobalLock(data))) {
@@ -79,8 +97,13 @@ void EditTextBox::paste()
         }
         CloseClipboard();
     }
+    // No text (an image, or a clipboard another program holds open): as the
+    // EDIT itself, leave the name and its selection alone.
+    if (!clip) {
+        return;
+    }
     // A single-line EDIT would keep only the first line; the name keeps them all.
-    setSelText(hasLineBreak(clip) ? joinLines(clip) : clip);
+    setSelText(hasLineBreak(*clip) ? joinLines(*clip) : *clip);
 }
 
 LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

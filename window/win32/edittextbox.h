@@ -32,8 +32,9 @@ public:
     void setSelText(std::u16string_view text) override;
     void setFocus() override;
 
-    // Where the caret stands, in UTF-16 units.
-    int caret() const;
+    // Where the caret stands, in UTF-16 units: at either end of a selection,
+    // wherever the user moved it.
+    int caret();
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -42,6 +43,10 @@ private:
 
     HWND edit_;
     EditEvents &events_;
+    // An EDIT reports its selection as from-to and keeps which end the caret
+    // is at to itself; it is the end that moved away from the anchor.
+    int anchor_ = 0;
+    int caret_ = 0;
 };
 
 } // namespace hueprev::win32

@@ -33,11 +33,9 @@ struct ControlRow
 constexpr double kPreviewPoints = 18.0;
 constexpr int kClientWidth = 6360; // twips
 constexpr int kClientHeight = 2130;
-constexpr int kInputId = 10;
-constexpr int kPreviewId = 11;
-// A button's control id is this plus its Index, clear of IDOK and IDCANCEL,
-// which the dialog navigation sends for Enter and Esc.
-constexpr int kButtonId = 100;
+constexpr int kInputId = IDC_INPUT;
+constexpr int kPreviewId = IDC_PREVIEW;
+constexpr int kButtonId = IDC_COLOR_BUTTON;
 
 // The window's controls, in tab order, which is also the order of creation.
 // The row of buttons reads 1 .. 9 and then 0 at the right end.
@@ -186,11 +184,7 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        if (!createControls()) {
-            return -1;
-        }
-        applyDpi(dpiOf(window_));
-        return 0;
+        return createControls() && applyDpi(dpiOf(window_)) ? 0 : -1;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (id == kInputId && HIWORD(wParam) == EN_CHANGE) {
@@ -209,16 +203,16 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case kDpiChanged: {
-        const UINT dpi = HIWORD(wParam);
-        applyDpi(dpi);
+        // Should the new resolution's fonts not be had, the old ones stay.
+        applyDpi(HIWORD(wParam));
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_DESTROY:
+        // The fonts and pictures go with this object, after the controls.
         input_.reset();
-        freeDpiResources();
         PostQuitMessage(0);
         return 0;
     default:
@@ -262,10 +256,37 @@ bool FrmMain::createControls()
     return true;
 }
 
-void FrmMain::applyDpi(UINT dpi)
+std::optional<DpiResources> FrmMain::loadDpiResources(UINT dpi) const
 {
-    freeDpiResources();
+    DpiResources made;
     const int pictures = dpi >= kBaseDpi * 3 / 2 ? IDB_CODE_2X : IDB_CODE;
+    for (const ControlRow &row : kControls) {
+        if (row.points > 0) {
+            made.fonts.emplace_back(tahoma(row.points, dpi));
+            if (!made.fonts.back()) {
+                return std::nullopt;
+            }
+        }
+        if (row.kind == Kind::ColorButton) {
+            // The silver background becomes the button face.
+            auto &picture = made.pictures[static_cast<std::size_t>(row.index)];
+            picture.reset(static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(pictures + row.index),
+                                                          IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+            if (!picture) {
+                return std::nullopt;
+            }
+        }
+    }
+    return made;
+}
+
+bool FrmMain::applyDpi(UINT dpi)
+{
+    std::optional<DpiResources> made = loadDpiResources(dpi);
+    if (!made) {
+        return false;
+    }
+    auto font = made->fonts.cbegin();
     for (const ControlRow &row : kControls) {
         HWND control = row.kind == Kind::InputBox     ? txtIn_
                        : row.kind == Kind::PreviewBox ? txtOut_
@@ -273,33 +294,18 @@ void FrmMain::applyDpi(UINT dpi)
         MoveWindow(control, pixels(row.left, dpi), pixels(row.top, dpi), pixels(row.width, dpi),
                    pixels(row.height, dpi), TRUE);
         if (row.points > 0) {
-            fonts_.push_back(tahoma(row.points, dpi));
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), TRUE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>((font++)->get()), TRUE);
         }
         if (row.kind == Kind::ColorButton) {
-            // The silver background becomes the button face.
-            auto &picture = pictures_[static_cast<std::size_t>(row.index)];
-            picture = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(pictures + row.index),
-                                                      IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-            SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+            SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP,
+                         reinterpret_cast<LPARAM>(made->pictures[static_cast<std::size_t>(row.index)].get()));
         }
     }
+    // The controls hold the new ones now; the old ones go with `made`.
+    std::swap(resources_, *made);
     const SIZE size = windowSizeFor({pixels(kClientWidth, dpi), pixels(kClientHeight, dpi)}, dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void FrmMain::freeDpiResources()
-{
-    for (HFONT font : fonts_) {
-        DeleteObject(font);
-    }
-    fonts_.clear();
-    for (HBITMAP &picture : pictures_) {
-        if (picture != nullptr) {
-            DeleteObject(picture);
-            picture = nullptr;
-        }
-    }
+    return true;
 }
 
 void FrmMain::txtIn_Change()

@@ -8,9 +8,24 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace hueprev::win32 {
+
+struct GdiDeleter
+{
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+template <typename Handle> using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
+
+// What the controls show at one resolution: the table's fonts and the button pictures.
+struct DpiResources
+{
+    std::vector<GdiObject<HFONT>> fonts;
+    std::array<GdiObject<HBITMAP>, 10> pictures;
+};
 
 // The one window, built from its table of controls: the input box, the row of
 // colour buttons and the preview.
@@ -25,9 +40,11 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool createControls();
-    // Places, fonts and pictures for the screen's resolution.
-    void applyDpi(UINT dpi);
-    void freeDpiResources();
+    // Places, fonts and pictures for the screen's resolution. The new fonts
+    // and pictures are made before the old ones go; false if they could not
+    // be, and the controls keep what they had.
+    bool applyDpi(UINT dpi);
+    std::optional<DpiResources> loadDpiResources(UINT dpi) const;
 
     void txtIn_Change();
     void txtIn_KeyPress(char16_t &keyAscii);
@@ -43,8 +60,7 @@ private:
     std::array<HWND, 10> cmdAddColor_{};
     HWND lastFocus_ = nullptr;
     std::unique_ptr<EditTextBox> input_;
-    std::vector<HFONT> fonts_; // the table's fonts, at the screen's resolution
-    std::array<HBITMAP, 10> pictures_{};
+    DpiResources resources_; // at the screen's resolution
     std::unique_ptr<RichEditPreviewBox> txtOutBox_;
     std::unique_ptr<CaretPreview> preview_;
 };
