@@ -4,7 +4,9 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QMenu>
+#include <QMimeData>
 #include <QTimer>
 
 namespace hueprev::testing {
@@ -168,6 +170,19 @@ TEST_F(Commands, ContextMenuPasteJoinsLinesAndUndoes)
     EXPECT_EQ(txtIn->text(), QStringLiteral("ab^1one two"));
     QTest::keyClick(txtIn, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(txtIn->text(), QStringLiteral("ab"));
+}
+
+TEST_F(Commands, PasteWithNoTextOnTheClipboardChangesNothing)
+{
+    type(QStringLiteral("^1Name"));
+    key(Qt::Key_Return);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(picture);
+    ASSERT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText());
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^1Name"));
+    EXPECT_EQ(txtIn->selectedText(), QStringLiteral("^1Name"));
 }
 
 struct EnterCase

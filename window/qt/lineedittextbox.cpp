@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -83,7 +84,12 @@ void LineEditTextBox::startUndoStep()
 
 void LineEditTextBox::paste(QClipboard::Mode mode)
 {
-    const QString clip = QGuiApplication::clipboard()->text(mode);
+    // No text (an image, say): the name and its selection stay as they are.
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData(mode);
+    if (data == nullptr || !data->hasText()) {
+        return;
+    }
+    const QString clip = data->text();
     if (clip.isEmpty() && !edit_->hasSelectedText()) {
         return;
     }
