@@ -27,16 +27,6 @@ protected:
     std::vector<ColorRun> preview() const { return documentRuns(*txtOut->document()); }
 };
 
-TEST_F(Commands, ClickInsertsAtTheCaret)
-{
-    type(QStringLiteral("ab"));
-    key(Qt::Key_Left);
-    click(1);
-    EXPECT_EQ(txtIn->text(), QStringLiteral("a^1b"));
-    EXPECT_EQ(txtIn->cursorPosition(), 3);
-    EXPECT_EQ(preview(), expectedRuns(QStringLiteral("a^1b")));
-}
-
 TEST_F(Commands, ClickReplacesExactlyTheSelection)
 {
     typeAndSelectMiddle();
@@ -44,16 +34,6 @@ TEST_F(Commands, ClickReplacesExactlyTheSelection)
     EXPECT_EQ(txtIn->text(), QStringLiteral("a^2d"));
     EXPECT_FALSE(txtIn->hasSelectedText());
     EXPECT_EQ(txtIn->cursorPosition(), 3);
-}
-
-TEST_F(Commands, SameButtonTwiceShowsNothingUntilTextFollows)
-{
-    click(1);
-    click(1);
-    EXPECT_EQ(txtIn->text(), QStringLiteral("^1^1"));
-    EXPECT_TRUE(preview().empty());
-    type(QStringLiteral("x"));
-    EXPECT_EQ(preview(), (std::vector<ColorRun>{{QStringLiteral("x"), qRgb(255, 0, 0)}}));
 }
 
 TEST_F(Commands, EachButtonWritesItsOwnCode)
@@ -93,16 +73,6 @@ TEST_F(Commands, KeyboardReachedButtonReplacesTheSelectionToo)
     EXPECT_EQ(QApplication::focusWidget(), txtIn);
     type(QStringLiteral("y"));
     EXPECT_EQ(txtIn->text(), QStringLiteral("a^1yd"));
-}
-
-TEST_F(Commands, KeyboardReachedButtonWithoutSelectionInsertsAtTheCaret)
-{
-    type(QStringLiteral("abcd"));
-    key(Qt::Key_Left);
-    key(Qt::Key_Tab);
-    key(Qt::Key_Tab);
-    key(Qt::Key_Space);
-    EXPECT_EQ(txtIn->text(), QStringLiteral("abc^0d"));
 }
 
 TEST_F(Commands, UndoTakesOutTheCode)
