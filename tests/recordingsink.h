@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/renderer.h"
+#include "tests/reference.h"
 
 #include <ostream>
 #include <string>
@@ -69,12 +70,7 @@ public:
 class DocumentSink : public PreviewSink
 {
 public:
-    struct Cell
-    {
-        char16_t ch;
-        ColorValue color;
-        bool operator==(const Cell &) const = default;
-    };
+    using Cell = ColoredChar;
     std::vector<Cell> cells;
 
     void clear() override
