@@ -3,7 +3,7 @@
 // paste into the input, which adds the line edit's own work.
 #include "bench/names.h"
 #include "window/qt/mainwindow.h"
-#include "window/qt/platform.h"
+#include "window/qt/richtextpreview.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -6,8 +6,8 @@ namespace hueprev {
 
 void PreviewSlice::centreOn(std::size_t caret)
 {
-    from_ = caret > kReach ? caret - kReach : 0;
-    to_ = caret + kReach;
+    from_ = caret > kShownEachSide ? caret - kShownEachSide : 0;
+    to_ = caret + kShownEachSide;
 }
 
 bool PreviewSlice::mustMove(std::size_t caret, std::size_t total) const
@@ -17,27 +17,25 @@ bool PreviewSlice::mustMove(std::size_t caret, std::size_t total) const
     return nearStart || nearEnd;
 }
 
-SlicedPreview::SlicedPreview(PreviewSink &out, std::size_t from, std::size_t to)
-    : out_(out), from_(from), to_(to)
-{}
+SliceSink::SliceSink(PreviewSink &out, std::size_t from, std::size_t to) : out_(out), from_(from), to_(to) {}
 
-void SlicedPreview::clear()
+void SliceSink::clear()
 {
     shown_ = 0;
     out_.clear();
 }
 
-void SlicedPreview::caretToStart()
+void SliceSink::caretToStart()
 {
     out_.caretToStart();
 }
 
-void SlicedPreview::setColor(ColorValue color)
+void SliceSink::setColor(ColorValue color)
 {
     out_.setColor(color);
 }
 
-void SlicedPreview::insert(std::u16string_view text)
+void SliceSink::insert(std::u16string_view text)
 {
     const std::size_t start = shown_;
     shown_ += text.size();

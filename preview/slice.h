@@ -13,8 +13,8 @@ namespace hueprev {
 class PreviewSlice
 {
 public:
-    static constexpr std::size_t kReach = 4'000;  // either side of the caret
-    static constexpr std::size_t kMargin = 1'000; // how near an edge the caret may come
+    static constexpr std::size_t kShownEachSide = 4'000; // shown characters built either side of the caret
+    static constexpr std::size_t kMargin = 1'000;        // how near an edge the caret may come
 
     // A slice centred on the caret.
     void centreOn(std::size_t caret);
@@ -27,17 +27,16 @@ public:
 
 private:
     std::size_t from_ = 0;
-    std::size_t to_ = 2 * kReach;
+    std::size_t to_ = 2 * kShownEachSide;
 };
 
 // Passes a render on to another sink, but only the characters inside
 // [from, to); a piece that straddles an edge is cut.
-class SlicedPreview final : public PreviewSink
+class SliceSink final : public PreviewSink
 {
 public:
-    SlicedPreview(PreviewSink &out, std::size_t from, std::size_t to);
-    SlicedPreview(PreviewSink &out, const PreviewSlice &slice) : SlicedPreview(out, slice.from(), slice.to())
-    {}
+    SliceSink(PreviewSink &out, std::size_t from, std::size_t to);
+    SliceSink(PreviewSink &out, const PreviewSlice &slice) : SliceSink(out, slice.from(), slice.to()) {}
 
     void clear() override;
     void caretToStart() override;

@@ -107,7 +107,7 @@ TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
     }
     const std::size_t total = 10'000; // shown characters
     preview.textChanged(name, static_cast<int>(name.size()));
-    const std::size_t from = total - PreviewSlice::kReach;
+    const std::size_t from = total - PreviewSlice::kShownEachSide;
     EXPECT_EQ(box.document.cells, shownPart(name, from, total));
     EXPECT_EQ(box.shown.back(), total - from);
 
@@ -119,7 +119,7 @@ TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
     // Home: the slice moves to the start.
     preview.caretMoved(name, 0);
     EXPECT_EQ(box.rebuilds, 2);
-    EXPECT_EQ(box.document.cells, shownPart(name, 0, PreviewSlice::kReach));
+    EXPECT_EQ(box.document.cells, shownPart(name, 0, PreviewSlice::kShownEachSide));
     EXPECT_EQ(box.shown.back(), 0U);
 }
 

@@ -131,7 +131,7 @@ TEST_P(SliceAroundCaret, MovesOnlyNearAnEdgeThatIsNotTheEnd)
     EXPECT_EQ(slice.mustMove(c.caret, c.total), c.moves);
 }
 
-constexpr std::size_t kR = PreviewSlice::kReach;
+constexpr std::size_t kR = PreviewSlice::kShownEachSide;
 constexpr std::size_t kM = PreviewSlice::kMargin;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Slices, SliceAroundCaret, ::testing::Values(

@@ -34,7 +34,7 @@ TEST_F(RendererProperties, PreviewMatchesPlainRule)
         const std::size_t from = input.size() % 7;
         const std::size_t to = from + input.size() % 11;
         DocumentSink part;
-        SlicedPreview sliced(part, from, to);
+        SliceSink sliced(part, from, to);
         renderNickname(input, sliced);
         const auto first = doc.cells.begin() + static_cast<std::ptrdiff_t>(std::min(from, doc.cells.size()));
         const auto last = doc.cells.begin() + static_cast<std::ptrdiff_t>(std::min(to, doc.cells.size()));

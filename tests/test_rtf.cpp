@@ -49,7 +49,7 @@ TEST(RtfPreview, OneDocumentWithTheColoursInOrderOfUse)
                               "\\f0\\fs36 \\cf1 R\\cf2 W\\cf1 r}");
     // A slice of the shown characters, which may cut a piece and need no colour of its own.
     RtfPreview part("Tahoma", 36);
-    SlicedPreview slice(part, 2, 5);
+    SliceSink slice(part, 2, 5);
     renderNickname(u"^1abc^2de^3f", slice);
     EXPECT_EQ(part.document(), "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Tahoma;}}"
                                "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}"

@@ -27,7 +27,7 @@ void CaretPreview::renderAround(std::u16string_view text, std::size_t shownCaret
 {
     slice_.centreOn(shownCaret);
     box_.rebuild([&](PreviewSink &sink) {
-        SlicedPreview sliced(sink, slice_);
+        SliceSink sliced(sink, slice_);
         renderNickname(text, sliced);
     });
     box_.showPosition(shownCaret - slice_.from());

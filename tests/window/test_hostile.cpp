@@ -3,7 +3,7 @@
 #include "preview/slice.h"
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
-#include "window/qt/platform.h"
+#include "window/qt/richtextpreview.h"
 
 #include <QClipboard>
 #include <QMimeData>
@@ -191,7 +191,7 @@ TEST_F(WindowTest, MillionCharacterPasteIsShownAtTheCaret)
     ASSERT_EQ(txtIn->text(), text);
     // The preview holds the part at the caret.
     EXPECT_TRUE(txtOut->toPlainText().endsWith(QStringLiteral("abcdZYXWVUTSRQPONMLK")));
-    EXPECT_LE(txtOut->toPlainText().size(), 2 * static_cast<qsizetype>(PreviewSlice::kReach));
+    EXPECT_LE(txtOut->toPlainText().size(), 2 * static_cast<qsizetype>(PreviewSlice::kShownEachSide));
 
     for (const Qt::Key place : {Qt::Key_End, Qt::Key_Home}) {
         const CaretView view = caretView(txtIn, place);

@@ -1,5 +1,5 @@
 #include "tests/window/runs.h"
-#include "window/qt/platform.h"
+#include "window/qt/richtextpreview.h"
 
 #include <QTextEdit>
 

@@ -1,7 +1,7 @@
 #include "window/qt/lineedittextbox.h"
 
 #include "preview/linebreaks.h"
-#include "window/qt/platform.h"
+#include "window/qt/utf16.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -15,7 +15,7 @@ namespace hueprev {
 
 namespace {
 // Laid out either side of the caret: far more than the box can show.
-constexpr int kReach = 1'000;
+constexpr int kLaidOutEachSide = 1'000;
 // QLineEdit's own spacing inside its contents rectangle.
 constexpr int kHorizontalMargin = 2;
 constexpr int kVerticalMargin = 1;
@@ -112,8 +112,8 @@ int LongLineEdit::View::fromLayout(int at) const
 
 void LongLineEdit::View::layOut(const QString &text)
 {
-    from_ = snapped(text, std::max(0, caret_ - kReach));
-    to_ = snapped(text, std::min(static_cast<int>(text.size()), caret_ + kReach));
+    from_ = snapped(text, std::max(0, caret_ - kLaidOutEachSide));
+    to_ = snapped(text, std::min(static_cast<int>(text.size()), caret_ + kLaidOutEachSide));
     layout_.setText(displayed(text.mid(from_, to_ - from_)));
     layout_.setFont(edit_.font());
     QTextOption option;

@@ -5,7 +5,7 @@
 #include "window/commands.h"
 #include "window/previewbox.h"
 #include "window/qt/lineedittextbox.h"
-#include "window/qt/platform.h"
+#include "window/qt/richtextpreview.h"
 #include "window/qt/singleline.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "window/qt/singleline.h"
 
 #include "preview/linebreaks.h"
-#include "window/qt/platform.h"
+#include "window/qt/utf16.h"
 
 namespace hueprev {
 

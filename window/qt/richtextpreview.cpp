@@ -1,4 +1,4 @@
-#include "window/qt/platform.h"
+#include "window/qt/richtextpreview.h"
 
 #include "preview/linebreaks.h"
 

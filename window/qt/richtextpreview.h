@@ -2,26 +2,14 @@
 
 #include "preview/renderer.h"
 #include "window/previewbox.h"
+#include "window/qt/utf16.h"
 
-#include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 class QTextEdit;
 
 namespace hueprev {
-
-// A QString's UTF-16 data without a copy; valid while the string lives unchanged.
-inline std::u16string_view u16view(const QString &s)
-{
-    return {reinterpret_cast<const char16_t *>(s.utf16()), static_cast<std::size_t>(s.size())};
-}
-
-// The other way round, as a copy.
-inline QString toQString(std::u16string_view s)
-{
-    return QString(reinterpret_cast<const QChar *>(s.data()), static_cast<qsizetype>(s.size()));
-}
 
 // One render into the rich-text preview box. All operations between
 // construction and destruction form a single edit of the document, so it is
