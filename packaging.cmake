@@ -1,4 +1,4 @@
-if(WIN32)
+if(HUEPREV_FRONTEND STREQUAL "win32")
   # The zip a player unpacks on Windows: cpack --config build/windows/CPackConfig.cmake
   math(EXPR bits "8 * ${CMAKE_SIZEOF_VOID_P}")
   set(CPACK_GENERATOR ZIP)

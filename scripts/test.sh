@@ -7,9 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-for preset in ci sanitize fuzz windows windows-x64; do
-  echo "== building: $preset"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-done
-ctest --preset ci --timeout 900
+# The builds whose tests and checks the ci suite runs, then the suite itself.
+cmake --workflow --preset sanitize
+cmake --workflow --preset fuzz
+cmake --workflow --preset windows
+cmake --workflow --preset windows-x64
+cmake --workflow --preset ci
