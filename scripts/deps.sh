@@ -11,7 +11,7 @@ packages=(
   # run: the Tahoma the window asks for
   fonts-wine
   # end-to-end tests, screenshots and benchmarks under a virtual display
-  xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 fonts-dejavu-core
+  xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 netpbm fonts-dejavu-core
   # the window on a Wayland compositor
   weston
   # resource script and packaging checks
@@ -19,7 +19,7 @@ packages=(
   # artwork: the multi-image window icon, also read back from the .exe
   icoutils
   # the Windows builds and their tests under Wine (64-bit: no foreign architecture is added)
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest netpbm wine wine64
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64
 )
 
 missing=()

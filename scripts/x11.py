@@ -1,14 +1,15 @@
-"""Drives the real hueprev binary in a virtual X server: Xvfb, xdotool, xclip, xwd."""
+"""Drives the real hueprev binary in a virtual X server: Xvfb, xdotool, xclip, and
+xwd with netpbm's xwdtopnm for what the window shows."""
 import ctypes
 import os
 import shlex
-import struct
+import signal
 import subprocess
 import tempfile
 import time
-import zlib
 
 CAPTION = "Tarnvale - Nickname Tester"
+WITH_DISPLAY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "with-display.sh")
 
 # The ten colours of the codes, by index.
 TABLE = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
@@ -20,10 +21,10 @@ PREVIEW_RECT = (19, 91, 387, 35)
 
 
 class VirtualDisplay:
-    """An Xvfb server of our own; picks a free display number."""
+    """An X server of our own, started by with-display.sh, which picks a free
+    display number; ended by the process group made for it."""
 
-    def __init__(self, width=1280, height=800, extra_env=None):
-        self.size = (width, height)
+    def __init__(self, extra_env=None):
         self.env = dict(os.environ)
         self.env.update(extra_env or {})
         self.env.pop("WAYLAND_DISPLAY", None)
@@ -33,27 +34,29 @@ class VirtualDisplay:
         self.env.pop("QT_QPA_PLATFORM", None)
 
     def __enter__(self):
-        read_fd, write_fd = os.pipe()
+        # The script's command tells the display's name, then waits for its input to close.
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % self.size,
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as f:
-            number = f.readline().strip()
-        if not number:
+            [WITH_DISPLAY, "sh", "-c", 'echo "$DISPLAY"; exec cat >/dev/null'],
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, start_new_session=True)
+        name = self.server.stdout.readline().strip()
+        if not name:
             raise RuntimeError("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + number
+        self.env["DISPLAY"] = name
         return self
 
     def __exit__(self, *exc):
-        self.server.terminate()
-        self.server.wait(10)
+        self.server.stdin.close()
+        try:
+            self.server.wait(10)
+        except subprocess.TimeoutExpired:
+            os.killpg(self.server.pid, signal.SIGKILL)
+            self.server.wait()
+        self.server.stdout.close()
         self.runtime.cleanup()
 
-    def run(self, *args, check=True, timeout=30, **kw):
+    def run(self, *args, check=True, timeout=30, text=True, **kw):
         return subprocess.run(list(args), env=self.env, check=check, timeout=timeout,
-                              capture_output=True, text=True, **kw)
+                              capture_output=True, text=text, **kw)
 
     def xdotool(self, *args):
         return self.run("xdotool", *args).stdout.strip()
@@ -112,8 +115,10 @@ class App:
         raise AssertionError("the copied text never reached the clipboard")
 
     def screenshot(self):
-        return Image.from_xwd(self.display.run("xwd", "-silent", "-id", self.window,
-                                               encoding="latin-1").stdout.encode("latin-1"))
+        xwd = self.display.run("xwd", "-silent", "-id", self.window, text=False).stdout
+        ppm = subprocess.run(["xwdtopnm", "-quiet"], input=xwd, stdout=subprocess.PIPE, check=True,
+                             timeout=30).stdout
+        return Image(ppm)
 
     def preview_colors(self, expected=None, timeout=15):
         """The table colours the preview shows, left to right. Given what is
@@ -150,29 +155,20 @@ class App:
 
 
 class Image:
-    def __init__(self, width, height, pixels):
-        self.width, self.height, self.pixels = width, height, pixels
+    """A window's pixels, from the binary PPM that netpbm's xwdtopnm writes."""
 
-    @staticmethod
-    def from_xwd(data):
-        header = struct.unpack(">25I", data[:100])
-        header_size, width, height = header[0], header[4], header[5]
-        byte_order, bpp, stride, ncolors = header[7], header[11], header[12], header[19]
-        masks = header[14:17]
-        if bpp != 32:
-            raise ValueError("expected a 32-bit screen, got %d bits" % bpp)
-        start = header_size + ncolors * 12
-        fmt = "<I" if byte_order == 0 else ">I"
-        shifts = [(m & -m).bit_length() - 1 for m in masks]
-        pixels = []
-        for y in range(height):
-            row = data[start + y * stride:start + y * stride + width * 4]
-            for (value,) in struct.iter_unpack(fmt, row):
-                pixels.append(tuple((value & m) >> s for m, s in zip(masks, shifts)))
-        return Image(width, height, pixels)
+    def __init__(self, ppm):
+        # "P6", width, height and the largest value, each followed by one white space.
+        fields = ppm.split(maxsplit=4)
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise ValueError("expected an 8-bit binary PPM")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.ppm = ppm
+        self.data = ppm[len(ppm) - 3 * self.width * self.height:]
 
     def at(self, x, y):
-        return self.pixels[y * self.width + x]
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
 
     def colors_left_to_right(self, rect):
         """Table colours met scanning the columns left to right: the commonest exact
@@ -193,16 +189,8 @@ class Image:
         return sequence
 
     def save_png(self, path):
-        raw = b"".join(b"\0" + bytes(v for p in self.pixels[y * self.width:(y + 1) * self.width] for v in p)
-                       for y in range(self.height))
-
-        def chunk(kind, body):
-            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-
         with open(path, "wb") as f:
-            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height,
-                                                                         8, 2, 0, 0, 0))
-                    + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+            subprocess.run(["pnmtopng"], input=self.ppm, stdout=f, check=True, timeout=30)
 
 
 class _ClientMessage(ctypes.Structure):
