@@ -1,6 +1,6 @@
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
-#include "window/qt/lineedittextbox.h"
+#include "window/qt/inputbox.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -97,7 +97,7 @@ TEST_F(Commands, UndoRestoresTheReplacedSelection)
 TEST_F(Commands, UndoHistoryIsBoundedYetTheLastPasteStillUndoes)
 {
     // Paste-and-clear cycles whose records together pass the budget.
-    constexpr qsizetype size = LineEditTextBox::kUndoBudget / 4;
+    constexpr qsizetype size = InputBox::kUndoBudget / 4;
     const auto paste = [this](char fill) {
         QGuiApplication::clipboard()->setText(QString(size, QLatin1Char(fill)));
         key(Qt::Key_V, Qt::ControlModifier);

@@ -4,14 +4,10 @@
 #include "ui_mainwindow.h"
 #include "window/commands.h"
 #include "window/previewbox.h"
-#include "window/qt/lineedittextbox.h"
 #include "window/qt/richtextpreview.h"
-#include "window/qt/singleline.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
-
-#include <limits>
 
 // Resources compiled into a static library must be registered by hand.
 static void initResources()
@@ -54,9 +50,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
     QFont inputFont = ui_->txtIn->font();
     inputFont.setPointSizeF(14.25);
     ui_->txtIn->setFont(inputFont);
-    // Qt would otherwise cut a long paste at 32767 characters without a word.
-    ui_->txtIn->setMaxLength(std::numeric_limits<int>::max());
-    ui_->txtIn->setValidator(new SingleLineValidator(ui_->txtIn));
     ui_->txtOut->document()->setDocumentMargin(2);
 
     for (int index = 0; index < kColorCount; ++index) {
@@ -64,12 +57,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
         ui_->cmdAddColor->setId(button, index);
     }
 
-    txtIn_ = new LineEditTextBox(ui_->txtIn);
     txtOut_ = std::make_unique<RichTextPreviewBox>(ui_->txtOut);
     preview_ = std::make_unique<CaretPreview>(*txtOut_);
-    connect(txtIn_, &LineEditTextBox::change, this, &MainWindow::txtIn_Change);
+    connect(ui_->txtIn, &InputBox::change, this, &MainWindow::txtIn_Change);
     connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::txtIn_CaretMove);
-    connect(txtIn_, &LineEditTextBox::keyPress, this, &MainWindow::txtIn_KeyPress);
+    connect(ui_->txtIn, &InputBox::keyPress, this, &MainWindow::txtIn_KeyPress);
     connect(ui_->cmdAddColor, &QButtonGroup::idClicked, this, &MainWindow::cmdAddColor_Click);
 }
 
@@ -77,24 +69,24 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::txtIn_Change()
 {
-    const QString text = ui_->txtIn->text();
+    const QString text = ui_->txtIn->QLineEdit::text();
     preview_->textChanged(u16view(text), ui_->txtIn->cursorPosition());
 }
 
 void MainWindow::txtIn_CaretMove(int, int caret)
 {
-    const QString text = ui_->txtIn->text();
+    const QString text = ui_->txtIn->QLineEdit::text();
     preview_->caretMoved(u16view(text), caret);
 }
 
 void MainWindow::txtIn_KeyPress(char16_t &keyAscii)
 {
-    selectAllOnEnter(*txtIn_, keyAscii);
+    selectAllOnEnter(*ui_->txtIn, keyAscii);
 }
 
 void MainWindow::cmdAddColor_Click(int index)
 {
-    addColorCode(*txtIn_, index);
+    addColorCode(*ui_->txtIn, index);
 }
 
 } // namespace hueprev

@@ -12,7 +12,6 @@ class frmMain;
 namespace hueprev {
 
 class CaretPreview;
-class LineEditTextBox;
 class RichTextPreviewBox;
 
 // Where Debian installs the Tahoma the window uses, when it is there.
@@ -37,7 +36,6 @@ private:
     void txtIn_CaretMove(int from, int caret);
 
     std::unique_ptr<Ui::frmMain> ui_;
-    LineEditTextBox *txtIn_;
     std::unique_ptr<RichTextPreviewBox> txtOut_;
     std::unique_ptr<CaretPreview> preview_;
 };

@@ -1,20 +1,19 @@
 #pragma once
 
+#include "window/qt/longlineedit.h"
 #include "window/textbox.h"
 
 #include <QClipboard>
-#include <QObject>
-#include <QString>
 
 #include <optional>
 
-class QLineEdit;
-
 namespace hueprev {
 
-// The text box on the single-line QLineEdit: a selection that survives losing
-// the focus, SelStart/SelLength/SelText, and Change and KeyPress events.
-class LineEditTextBox : public QObject, public TextBox
+// The input box, txtIn: one line of any length, in the classic text-box model
+// (SelStart, SelLength, SelText) with Change and KeyPress events. It keeps its
+// selection while a button has the focus, keeps the name on one line however
+// text arrives, and bounds QLineEdit's undo history.
+class InputBox : public LongLineEdit, public TextBox
 {
     Q_OBJECT
 public:
@@ -24,7 +23,7 @@ public:
     // always stays undoable.
     static constexpr qsizetype kUndoBudget = qsizetype{1} << 20;
 
-    explicit LineEditTextBox(QLineEdit *edit);
+    explicit InputBox(QWidget *parent = nullptr);
 
     std::u16string text() const override;
     void setSelStart(int position) override;
@@ -38,7 +37,11 @@ signals:
     void keyPress(char16_t &keyAscii);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Selection
@@ -51,11 +54,9 @@ private:
     // validator would go through QLineEdit's set-text path and wipe undo.
     void paste(QClipboard::Mode mode);
     void undoOrRedo(void (QLineEdit::*step)());
-    void showContextMenu(const QPoint &at);
     void startUndoStep();
     void trimUndo(const QString &now);
 
-    QLineEdit *edit_;
     // QLineEdit drops its selection when it loses focus; a button pressed
     // from the keyboard must still replace what the user had selected.
     std::optional<Selection> kept_;
