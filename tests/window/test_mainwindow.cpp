@@ -1,5 +1,6 @@
 #include "tests/window/runs.h"
 #include "tests/window/windowfixture.h"
+#include "window/facts.h"
 
 #include <QButtonGroup>
 #include <QFile>
@@ -7,38 +8,41 @@
 
 #include <gif_lib.h>
 
-#include <map>
-
 namespace hueprev::testing {
 namespace {
 
 TEST_F(WindowTest, CaptionAndFixedClientArea)
 {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnvale - Nickname Tester"));
+    EXPECT_EQ(window.windowTitle(), QString::fromLatin1(facts::kCaption));
     EXPECT_EQ(window.objectName(), QStringLiteral("frmMain"));
+    EXPECT_EQ(window.size(), QSize(facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight)));
     EXPECT_EQ(window.size(), QSize(424, 142));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
 }
 
-TEST_F(WindowTest, EveryControlAtItsPlace)
+// The form is the Qt window's own description; it must agree with the facts
+// every front-end is built from.
+TEST_F(WindowTest, FormAgreesWithTheWindowsFacts)
 {
-    // Twips of the layout divided by 15.
-    std::map<QString, QRect> expected{
-        {QStringLiteral("txtIn"), QRect(16, 16, 393, 33)},
-        {QStringLiteral("txtOut"), QRect(16, 88, 393, 41)},
-        {QStringLiteral("cmdAddColor_0"), QRect(376, 56, 33, 25)},
-    };
-    for (int i = 1; i <= 9; ++i) {
-        expected[QStringLiteral("cmdAddColor_%1").arg(i)] = QRect((240 + 600 * (i - 1)) / 15, 56, 33, 25);
-    }
-    for (const auto &[name, rect] : expected) {
-        const auto *w = window.findChild<QWidget *>(name);
-        ASSERT_NE(w, nullptr) << name.toStdString();
-        EXPECT_EQ(w->geometry(), rect) << name.toStdString();
+    for (const facts::Control &control : facts::kControls) {
+        const std::string name = facts::objectName(control);
+        const auto *w = window.findChild<QWidget *>(QString::fromStdString(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->geometry(), QRect(facts::pixels(control.left), facts::pixels(control.top),
+                                       facts::pixels(control.width), facts::pixels(control.height)))
+            << name;
+        if (control.points > 0) {
+            EXPECT_EQ(w->font().family(), QString::fromLatin1(facts::kFontFace)) << name;
+            EXPECT_DOUBLE_EQ(w->font().pointSizeF(), control.points) << name;
+        }
+        EXPECT_EQ(w->accessibleName().toStdString(), facts::accessibleName(control));
+        EXPECT_EQ(w->accessibleDescription().toStdString(), facts::accessibleDescription(control));
+        EXPECT_EQ(w->toolTip().toStdString(), facts::toolTip(control));
     }
     // The row spans exactly the width of the boxes.
+    EXPECT_EQ(txtOut->geometry(), QRect(16, 88, 393, 41));
     EXPECT_EQ(colorButton(1)->geometry().left(), txtIn->geometry().left());
     EXPECT_EQ(colorButton(0)->geometry().right(), txtOut->geometry().right());
 }
@@ -55,32 +59,29 @@ TEST_F(WindowTest, ButtonsFormAnArrayByIndex)
     }
 }
 
-TEST_F(WindowTest, TabWalksInputPreviewThenButtonsByIndex)
+TEST_F(WindowTest, TabWalksTheControlsInTheirTabOrder)
 {
     ASSERT_EQ(QApplication::focusWidget(), txtIn);
     QStringList order;
-    for (int n = 0; n < 12; ++n) {
+    for (std::size_t n = 0; n < facts::kControls.size(); ++n) {
         key(Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    QStringList expected{QStringLiteral("txtOut")};
-    for (int i = 0; i < 10; ++i) {
-        expected << QStringLiteral("cmdAddColor_%1").arg(i);
+    QStringList expected;
+    for (std::size_t n = 1; n <= facts::kControls.size(); ++n) {
+        expected << QString::fromStdString(facts::objectName(facts::kControls[n % facts::kControls.size()]));
     }
-    expected << QStringLiteral("txtIn");
     EXPECT_EQ(order, expected);
+    EXPECT_EQ(expected.mid(0, 3), (QStringList{"txtOut", "cmdAddColor_0", "cmdAddColor_1"}));
 }
 
-TEST_F(WindowTest, FontsAndPreviewBackground)
+TEST_F(WindowTest, PreviewBackground)
 {
-    EXPECT_EQ(txtIn->font().family(), QStringLiteral("Tahoma"));
-    EXPECT_DOUBLE_EQ(txtIn->font().pointSizeF(), 14.25);
-    EXPECT_EQ(txtOut->font().family(), QStringLiteral("Tahoma"));
-    EXPECT_DOUBLE_EQ(txtOut->font().pointSizeF(), 18.0);
-    EXPECT_FALSE(txtIn->font().bold());
-
     const QImage shot = txtOut->grab().toImage();
-    EXPECT_EQ(QColor(shot.pixel(shot.width() - 10, shot.height() / 2)), QColor(64, 64, 64));
+    const QColor expected(redOf(facts::kPreviewBackground), greenOf(facts::kPreviewBackground),
+                          blueOf(facts::kPreviewBackground));
+    EXPECT_EQ(expected, QColor(64, 64, 64));
+    EXPECT_EQ(QColor(shot.pixel(shot.width() - 10, shot.height() / 2)), expected);
 }
 
 TEST_F(WindowTest, BoxesAreDrawnInTahoma)

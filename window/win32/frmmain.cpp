@@ -2,6 +2,7 @@
 
 #include "preview/colorcodes.h"
 #include "window/commands.h"
+#include "window/facts.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
 
@@ -13,60 +14,20 @@ namespace hueprev::win32 {
 
 namespace {
 constexpr const wchar_t *kClassName = L"hueprev.frmMain";
-constexpr const wchar_t *kCaption = L"Tarnvale - Nickname Tester";
 // A fixed single border and a title bar with minimise but no maximise.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr UINT kBaseDpi = 96;
-
-enum class Kind { InputBox, PreviewBox, ColorButton };
-
-struct ControlRow
-{
-    Kind kind;
-    int index;                    // the button's Index
-    int left, top, width, height; // twips from the client area's top left
-    int tabIndex;
-    double points; // font size, 0 for none
-};
-
-constexpr double kPreviewPoints = 18.0;
-constexpr int kClientWidth = 6360; // twips
-constexpr int kClientHeight = 2130;
 constexpr int kInputId = IDC_INPUT;
 constexpr int kPreviewId = IDC_PREVIEW;
 constexpr int kButtonId = IDC_COLOR_BUTTON;
 
-// The window's controls, in tab order, which is also the order of creation.
-// The row of buttons reads 1 .. 9 and then 0 at the right end.
-// clang-format off
-constexpr ControlRow kControls[] = {
-    {Kind::InputBox,    0,  240,  240, 5895, 495,  0, 14.25},
-    {Kind::PreviewBox,  0,  240, 1320, 5895, 615,  1, kPreviewPoints},
-    {Kind::ColorButton, 0, 5640,  840,  495, 375,  2, 0},
-    {Kind::ColorButton, 1,  240,  840,  495, 375,  3, 0},
-    {Kind::ColorButton, 2,  840,  840,  495, 375,  4, 0},
-    {Kind::ColorButton, 3, 1440,  840,  495, 375,  5, 0},
-    {Kind::ColorButton, 4, 2040,  840,  495, 375,  6, 0},
-    {Kind::ColorButton, 5, 2640,  840,  495, 375,  7, 0},
-    {Kind::ColorButton, 6, 3240,  840,  495, 375,  8, 0},
-    {Kind::ColorButton, 7, 3840,  840,  495, 375,  9, 0},
-    {Kind::ColorButton, 8, 4440,  840,  495, 375, 10, 0},
-    {Kind::ColorButton, 9, 5040,  840,  495, 375, 11, 0},
-};
-// clang-format on
+using facts::Kind;
 
-constexpr bool inTabOrder()
+std::wstring wide(const std::string &text)
 {
-    int next = 0;
-    for (const ControlRow &row : kControls) {
-        if (row.tabIndex != next++) {
-            return false;
-        }
-    }
-    return true;
+    return {text.begin(), text.end()}; // the window's words are ASCII
 }
-static_assert(inTabOrder(), "controls are created in tab order");
 
 // Functions of newer Windows versions, looked up so the program still starts on older ones.
 template <typename Function> Function user32(const char *name)
@@ -112,20 +73,8 @@ HFONT tahoma(double points, UINT dpi)
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, wide(facts::kFontFace).c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&font);
-}
-
-// "^1 red": what a screen reader says for a picture button.
-std::wstring buttonName(int index)
-{
-    const std::u16string code = colorCode(index);
-    std::wstring name(code.begin(), code.end());
-    name += L' ';
-    for (const char *c = colorName(index); *c != '\0'; ++c) {
-        name += static_cast<wchar_t>(*c);
-    }
-    return name;
 }
 
 HMENU controlId(int id)
@@ -152,8 +101,9 @@ HWND FrmMain::create(HINSTANCE instance, int show)
     }
     // Owned by the window from here on, and deleted with it.
     auto *self = new FrmMain(instance);
-    HWND window = CreateWindowExW(0, kClassName, kCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self);
+    HWND window =
+        CreateWindowExW(0, kClassName, wide(facts::kCaption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self);
     if (window != nullptr) {
         ShowWindow(window, show);
         UpdateWindow(window);
@@ -222,7 +172,7 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool FrmMain::createControls()
 {
-    for (const ControlRow &row : kControls) {
+    for (const facts::Control &row : facts::kControls) {
         HWND control = nullptr;
         switch (row.kind) {
         case Kind::InputBox:
@@ -241,9 +191,10 @@ bool FrmMain::createControls()
             }
             break;
         case Kind::ColorButton:
-            control = cmdAddColor_[static_cast<std::size_t>(row.index)] = CreateWindowExW(
-                0, L"BUTTON", buttonName(row.index).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP,
-                0, 0, 0, 0, window_, controlId(kButtonId + row.index), instance_, nullptr);
+            control = cmdAddColor_[static_cast<std::size_t>(row.index)] =
+                CreateWindowExW(0, L"BUTTON", wide(facts::accessibleName(row)).c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP, 0, 0, 0, 0, window_,
+                                controlId(kButtonId + row.index), instance_, nullptr);
             break;
         }
         if (control == nullptr) {
@@ -251,7 +202,8 @@ bool FrmMain::createControls()
         }
     }
     input_ = std::make_unique<EditTextBox>(txtIn_, *this);
-    txtOutBox_ = std::make_unique<RichEditPreviewBox>(txtOut_, static_cast<int>(kPreviewPoints * 2));
+    txtOutBox_ = std::make_unique<RichEditPreviewBox>(
+        txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2));
     preview_ = std::make_unique<CaretPreview>(*txtOutBox_);
     return true;
 }
@@ -260,7 +212,7 @@ std::optional<DpiResources> FrmMain::loadDpiResources(UINT dpi) const
 {
     DpiResources made;
     const int pictures = dpi >= kBaseDpi * 3 / 2 ? IDB_CODE_2X : IDB_CODE;
-    for (const ControlRow &row : kControls) {
+    for (const facts::Control &row : facts::kControls) {
         if (row.points > 0) {
             made.fonts.emplace_back(tahoma(row.points, dpi));
             if (!made.fonts.back()) {
@@ -287,7 +239,7 @@ bool FrmMain::applyDpi(UINT dpi)
         return false;
     }
     auto font = made->fonts.cbegin();
-    for (const ControlRow &row : kControls) {
+    for (const facts::Control &row : facts::kControls) {
         HWND control = row.kind == Kind::InputBox     ? txtIn_
                        : row.kind == Kind::PreviewBox ? txtOut_
                                                       : cmdAddColor_[static_cast<std::size_t>(row.index)];
@@ -303,7 +255,8 @@ bool FrmMain::applyDpi(UINT dpi)
     }
     // The controls hold the new ones now; the old ones go with `made`.
     std::swap(resources_, *made);
-    const SIZE size = windowSizeFor({pixels(kClientWidth, dpi), pixels(kClientHeight, dpi)}, dpi);
+    const SIZE size =
+        windowSizeFor({pixels(facts::kClientWidth, dpi), pixels(facts::kClientHeight, dpi)}, dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }

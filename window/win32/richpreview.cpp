@@ -1,5 +1,6 @@
 #include "window/win32/richpreview.h"
 
+#include "window/facts.h"
 #include "window/win32/rtf.h"
 
 #include <commctrl.h>
@@ -42,7 +43,7 @@ DWORD CALLBACK readRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG *given
 
 void setUpPreview(HWND box)
 {
-    SendMessageW(box, EM_SETBKGNDCOLOR, 0, RGB(64, 64, 64));
+    SendMessageW(box, EM_SETBKGNDCOLOR, 0, facts::kPreviewBackground);
     SendMessageW(box, EM_SETUNDOLIMIT, 0, 0);
     // Without this the control stops at 64,000 characters.
     SendMessageW(box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
@@ -61,7 +62,7 @@ void streamRtf(HWND box, const std::string &rtf)
 
 void RichEditPreviewBox::rebuild(const Render &render)
 {
-    RtfPreview preview("Tahoma", halfPoints_);
+    RtfPreview preview(facts::kFontFace, halfPoints_);
     render(preview);
     streamRtf(box_, preview.document());
 }
