@@ -1,0 +1,49 @@
+#include "window/web/dominputbox.h"
+
+#include "preview/linebreaks.h"
+#include "window/web/dom.h"
+
+namespace hueprev::web {
+
+std::u16string DomInputBox::text() const
+{
+    std::u16string value(static_cast<std::size_t>(hueprev_dom_input_length()), u'\0');
+    hueprev_dom_input_read(value.data());
+    return value;
+}
+
+void DomInputBox::setSelStart(int position)
+{
+    hueprev_dom_input_select(position, position);
+}
+
+void DomInputBox::setSelLength(int length)
+{
+    const int start = hueprev_dom_input_selection_start();
+    hueprev_dom_input_select(start, start + length);
+}
+
+void DomInputBox::setSelText(std::u16string_view text)
+{
+    hueprev_dom_input_replace(text.data(), static_cast<int>(text.size()));
+}
+
+void DomInputBox::setFocus()
+{
+    hueprev_dom_input_focus();
+}
+
+int DomInputBox::caret() const
+{
+    return hueprev_dom_input_caret();
+}
+
+void DomInputBox::paste(std::u16string_view clip)
+{
+    if (clip.empty() && hueprev_dom_input_selection_start() == hueprev_dom_input_selection_end()) {
+        return;
+    }
+    setSelText(hasLineBreak(clip) ? joinLines(clip) : std::u16string(clip));
+}
+
+} // namespace hueprev::web

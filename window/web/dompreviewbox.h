@@ -1,0 +1,15 @@
+#pragma once
+
+#include "window/previewbox.h"
+
+namespace hueprev::web {
+
+// The preview box on the page: a box of coloured runs of text.
+class DomPreviewBox final : public PreviewBox
+{
+public:
+    void rebuild(const Render &render) override;
+    void showPosition(std::size_t position) override;
+};
+
+} // namespace hueprev::web
