@@ -68,7 +68,8 @@ class App:
     def __init__(self, display, command):
         """command: how to start the program, such as its path, or "wine64 hueprev.exe"."""
         self.display = display
-        self.process = subprocess.Popen(shlex.split(command), env=display.env,
+        # In a process group of its own, so that its helpers (a browser's, Wine's) end with it.
+        self.process = subprocess.Popen(shlex.split(command), env=display.env, start_new_session=True,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.window = display.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION)
         self.window = self.window.split()[0]
@@ -144,9 +145,11 @@ class App:
         return self
 
     def __exit__(self, *exc):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+        try:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        self.process.wait()
         if "WINEPREFIX" in self.display.env:
             # Under Wine, the program's server and helpers belong to the prefix.
             subprocess.run(["wineserver", "-k"], env=self.display.env, check=False, timeout=30)

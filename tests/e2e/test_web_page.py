@@ -1,0 +1,107 @@
+"""The page in headless Chromium, through WebDriver: hostile names reach the
+preview as text and nothing of them runs; the page is one file that makes no
+request. Run with Debian's Python, which has Debian's Selenium."""
+import json
+import os
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+PAGE = os.path.abspath(os.environ["HUEPREV_PAGE"])
+WHITE, RED, GREEN, CYAN = "rgb(255, 255, 255)", "rgb(255, 0, 0)", "rgb(0, 255, 0)", "rgb(0, 255, 255)"
+
+# A name as typed, and the runs of text and colour its preview must hold.
+HOSTILE = [
+    ("markup", "^1<img src=x onerror=alert(1)>", [("<img src=x onerror=alert(1)>", RED)]),
+    ("closing_tags", "</div><script>alert(2)</script>^2x", [("</div><script>alert(2)</script>", WHITE), ("x", GREEN)]),
+    ("entities", "&amp;&lt;^2&#x41;&nbsp;", [("&amp;&lt;", WHITE), ("&#x41;&nbsp;", GREEN)]),
+    ("right_to_left_override", "\u202eevil^1x\u202c", [("\u202eevil", WHITE), ("x\u202c", RED)]),
+    ("astral", "^5\U0001F600^^1\U0001D11E", [("\U0001F600^", CYAN), ("\U0001D11E", RED)]),
+    ("nul", "a\0b^1\0", [("a\0b", WHITE), ("\0", RED)]),
+    ("javascript_url", "javascript:alert(3)^2", [("javascript:alert(3)", WHITE)]),
+]
+
+
+def chromium():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-quic",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync"):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = chromium()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def open(self):
+        self.driver.get("file://" + PAGE)
+        self.driver.execute_script("window.ran = []; window.alert = function (x) { window.ran.push(x); };")
+        for _ in range(100):
+            if self.driver.execute_script("return document.activeElement.id") == "txtIn":
+                return
+        self.fail("the page never became ready for typing")
+
+    def type(self, text):
+        # What an input method commits: the browser's own insertion path.
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+
+    def preview(self):
+        return self.driver.execute_script("""
+            const box = document.getElementById('txtOut');
+            return Array.from(box.childNodes, span => [
+                span.nodeName, span.childNodes.length, span.firstChild && span.firstChild.nodeType,
+                span.textContent, span.style.color]);""")
+
+    def test_hostile_names_are_shown_as_text_and_nothing_runs(self):
+        for name, typed, runs in HOSTILE:
+            with self.subTest(name):
+                self.open()
+                self.type(typed)
+                self.assertEqual(self.driver.execute_script("return document.getElementById('txtIn').value"), typed)
+                preview = self.preview()
+                # Spans each holding one text node: the name never became markup.
+                self.assertEqual([(n, c, t) for n, c, t, _, _ in preview], [("SPAN", 1, 3)] * len(runs))
+                self.assertEqual([(text, color) for _, _, _, text, color in preview], runs)
+                self.assertEqual(self.driver.execute_script("return window.ran"), [])
+                self.assertEqual(self.driver.execute_script(
+                    "return document.querySelectorAll('img, iframe, object, embed').length"), 0)
+                self.assertEqual(self.driver.execute_script("return document.scripts.length"), 1)
+
+    def test_hundred_thousand_characters_of_markup(self):
+        self.open()
+        name = "^1" + "<b>&amp;</b>" * (100_000 // 12)
+        self.type(name)
+        self.assertEqual(self.driver.execute_script("return document.getElementById('txtIn').value.length"),
+                         len(name))
+        # The preview holds the part at the caret, the end, as red text.
+        preview = self.preview()
+        shown = "".join(text for _, _, _, text, _ in preview)
+        self.assertGreater(len(shown), 1_000)
+        self.assertTrue(name.endswith(shown))
+        self.assertEqual({color for _, _, _, _, color in preview}, {RED})
+        self.assertEqual(self.driver.execute_script("return document.querySelectorAll('#txtOut b').length"), 0)
+
+    def test_one_file_that_makes_no_request(self):
+        self.assertLessEqual(os.path.getsize(PAGE), 400 * 1024)
+        self.open()
+        self.type("^1Name")
+        urls = []
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                urls.append(message["params"]["request"]["url"])
+        self.assertTrue(urls, "the page's own load is seen")
+        self.assertEqual([url for url in urls if not url.startswith(("file:", "data:"))], [])
+
+
+if __name__ == "__main__":
+    unittest.main()
