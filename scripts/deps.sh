@@ -20,6 +20,8 @@ packages=(
   icoutils
   # the Windows builds and their tests under Wine (64-bit: no foreign architecture is added)
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64
+  # the web page: Emscripten, Node for its unit tests, Chromium and its driver for the page's tests
+  emscripten nodejs chromium chromium-driver python3-selenium
 )
 
 missing=()

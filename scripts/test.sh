@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every configuration and runs the whole test
 # suite through ctest: unit, widget and end-to-end tests, plus the sanitizer
-# run, the fuzz run, static analysis, the packaging checks and the Windows
-# builds' tests under Wine.
+# run, the fuzz run, static analysis, the packaging checks, the Windows
+# builds' tests under Wine and the web page's tests in Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -12,4 +12,5 @@ cmake --workflow --preset sanitize
 cmake --workflow --preset fuzz
 cmake --workflow --preset windows
 cmake --workflow --preset windows-x64
+cmake --workflow --preset web
 cmake --workflow --preset ci
