@@ -28,13 +28,25 @@ class Commands(unittest.TestCase):
 
     def test_keyboard_only_tab_space_enter(self):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
-            app.type("Go")
-            app.key("Home")
-            # Tab over the preview and button 0 to button 1, Space presses it.
+            app.type("Go!")
+            app.key("Home", "shift+Right")
+            # Tab over the preview and button 0 to button 1, Space presses it:
+            # the code replaces the selection made before.
             app.key("Tab", "Tab", "Tab", "space")
             app.type("x")
-            self.assertEqual(app.input_text(), "^1xGo")
+            self.assertEqual(app.input_text(), "^1xo!")
             self.assertEqual(app.preview_colors([1]), [1])
+            self.assertEqual(app.close(), 0)
+
+    def test_undo_takes_out_exactly_the_code(self):
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("ab")
+            app.key("Left")
+            app.click(*button_centre(4))
+            self.assertEqual(app.input_text(), "a^4b")
+            app.key("End", "ctrl+z")
+            self.assertEqual(app.input_text(), "ab")
+            self.assertEqual(app.preview_colors([7]), [7])
             self.assertEqual(app.close(), 0)
 
 
