@@ -6,14 +6,14 @@ namespace hueprev {
 
 void PreviewSlice::centreOn(std::size_t caret)
 {
-    from_ = caret > kShownEachSide ? caret - kShownEachSide : 0;
-    to_ = caret + kShownEachSide;
+    from_ = caret > shownEachSide_ ? caret - shownEachSide_ : 0;
+    to_ = caret + shownEachSide_;
 }
 
 bool PreviewSlice::mustMove(std::size_t caret, std::size_t total) const
 {
-    const bool nearStart = from_ > 0 && caret < from_ + kMargin;
-    const bool nearEnd = total > to_ && caret + kMargin > to_;
+    const bool nearStart = from_ > 0 && caret < from_ + margin_;
+    const bool nearEnd = total > to_ && caret + margin_ > to_;
     return nearStart || nearEnd;
 }
 

@@ -16,6 +16,13 @@ public:
     static constexpr std::size_t kShownEachSide = 4'000; // shown characters built either side of the caret
     static constexpr std::size_t kMargin = 1'000;        // how near an edge the caret may come
 
+    PreviewSlice() = default;
+    // A box that lays out more slowly builds less: `shownEachSide` either
+    // side of the caret, moving when the caret comes within a quarter of it.
+    explicit PreviewSlice(std::size_t shownEachSide)
+        : shownEachSide_(shownEachSide), margin_(shownEachSide / 4), to_(2 * shownEachSide)
+    {}
+
     // A slice centred on the caret.
     void centreOn(std::size_t caret);
     // Whether the caret has come near an edge of the slice that is not an end
@@ -26,6 +33,8 @@ public:
     std::size_t to() const { return to_; }
 
 private:
+    std::size_t shownEachSide_ = kShownEachSide;
+    std::size_t margin_ = kMargin;
     std::size_t from_ = 0;
     std::size_t to_ = 2 * kShownEachSide;
 };

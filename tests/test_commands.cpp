@@ -99,28 +99,31 @@ TEST(CaretPreview, ShortNameIsRebuiltWholeAndShowsTheCaret)
 
 TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
 {
-    FakePreviewBox box;
-    CaretPreview preview(box);
     std::u16string name;
     for (int i = 0; i < 5'000; ++i) {
         name += u"^3ab";
     }
     const std::size_t total = 10'000; // shown characters
-    preview.textChanged(name, static_cast<int>(name.size()));
-    const std::size_t from = total - PreviewSlice::kShownEachSide;
-    EXPECT_EQ(box.document.cells, shownPart(name, from, total));
-    EXPECT_EQ(box.shown.back(), total - from);
+    // The desktop's reach, and a smaller one, as the page builds.
+    for (const std::size_t reach : {PreviewSlice::kShownEachSide, std::size_t{400}}) {
+        FakePreviewBox box;
+        CaretPreview preview(box, reach);
+        preview.textChanged(name, static_cast<int>(name.size()));
+        const std::size_t from = total - reach;
+        EXPECT_EQ(box.document.cells, shownPart(name, from, total)) << reach;
+        EXPECT_EQ(box.shown.back(), total - from) << reach;
 
-    // Within the slice: scrolled, not rebuilt.
-    preview.caretMoved(name, static_cast<int>(name.size()) - 400);
-    EXPECT_EQ(box.rebuilds, 1);
-    EXPECT_EQ(box.shown.back(), total - 200 - from);
+        // Within the slice: scrolled, not rebuilt.
+        preview.caretMoved(name, static_cast<int>(name.size()) - 200);
+        EXPECT_EQ(box.rebuilds, 1) << reach;
+        EXPECT_EQ(box.shown.back(), total - 100 - from) << reach;
 
-    // Home: the slice moves to the start.
-    preview.caretMoved(name, 0);
-    EXPECT_EQ(box.rebuilds, 2);
-    EXPECT_EQ(box.document.cells, shownPart(name, 0, PreviewSlice::kShownEachSide));
-    EXPECT_EQ(box.shown.back(), 0U);
+        // Home: the slice moves to the start.
+        preview.caretMoved(name, 0);
+        EXPECT_EQ(box.rebuilds, 2) << reach;
+        EXPECT_EQ(box.document.cells, shownPart(name, 0, reach)) << reach;
+        EXPECT_EQ(box.shown.back(), 0U) << reach;
+    }
 }
 
 } // namespace

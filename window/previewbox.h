@@ -27,7 +27,9 @@ public:
 class CaretPreview
 {
 public:
-    explicit CaretPreview(PreviewBox &box) : box_(box) {}
+    explicit CaretPreview(PreviewBox &box, std::size_t shownEachSide = PreviewSlice::kShownEachSide)
+        : box_(box), slice_(shownEachSide)
+    {}
 
     // The name changed: rendered anew, around the caret.
     void textChanged(std::u16string_view text, int caret);

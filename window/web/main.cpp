@@ -14,11 +14,16 @@
 namespace hueprev::web {
 namespace {
 
+// A browser lays out and shapes each run of the preview as an element of its
+// own, dearer than a rich-text control: it builds about fifteen boxes' worth
+// either side of the caret.
+constexpr std::size_t kShownEachSide = 400;
+
 struct FrmMain
 {
     DomInputBox txtIn;
     DomPreviewBox txtOut;
-    CaretPreview preview{txtOut};
+    CaretPreview preview{txtOut, kShownEachSide};
 };
 
 FrmMain &frmMain()
