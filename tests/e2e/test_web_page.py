@@ -59,7 +59,7 @@ class Page(unittest.TestCase):
             const box = document.getElementById('txtOut');
             return Array.from(box.childNodes, span => [
                 span.nodeName, span.childNodes.length, span.firstChild && span.firstChild.nodeType,
-                span.textContent, span.style.color]);""")
+                span.textContent, getComputedStyle(span).color]);""")
 
     def test_hostile_names_are_shown_as_text_and_nothing_runs(self):
         for name, typed, runs in HOSTILE:

@@ -18,6 +18,17 @@ mergeInto(LibraryManager.library, {
     rgb: function (color) {
       return 'rgb(' + (color & 255) + ',' + ((color >> 8) & 255) + ',' + ((color >> 16) & 255) + ')';
     },
+    // A class for each colour met, so that a run's colour is not parsed again for every span.
+    colors: {},
+    colorClass: function (color) {
+      var name = HP.colors[color];
+      if (name === undefined) {
+        name = HP.colors[color] = 'color' + color;
+        var sheet = document.getElementById('colors').sheet;
+        sheet.insertRule('#txtOut .' + name + ' { color: ' + HP.rgb(color) + '; }', sheet.cssRules.length);
+      }
+      return name;
+    },
     // Into a buffer the module lends for it, then handed over.
     lend: function (text) {
       var pointer = _hueprev_buffer(text.length);
@@ -159,7 +170,7 @@ mergeInto(LibraryManager.library, {
       var color = HEAPU32[(runs >> 2) + 2 * i];
       var length = HEAPU32[(runs >> 2) + 2 * i + 1];
       var span = document.createElement('span');
-      span.style.color = HP.rgb(color);
+      span.className = HP.colorClass(color);
       span.appendChild(document.createTextNode(HP.text(at, length)));
       pieces.appendChild(span);
       at += 2 * length;
