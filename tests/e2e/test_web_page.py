@@ -3,10 +3,11 @@ preview as text and nothing of them runs; the page is one file that makes no
 request. Run with Debian's Python, which has Debian's Selenium."""
 import json
 import os
+import sys
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
+from headless import chromium  # noqa: E402
 
 PAGE = os.path.abspath(os.environ["HUEPREV_PAGE"])
 WHITE, RED, GREEN, CYAN = "rgb(255, 255, 255)", "rgb(255, 0, 0)", "rgb(0, 255, 0)", "rgb(0, 255, 255)"
@@ -21,16 +22,6 @@ HOSTILE = [
     ("nul", "a\0b^1\0", [("a\0b", WHITE), ("\0", RED)]),
     ("javascript_url", "javascript:alert(3)^2", [("javascript:alert(3)", WHITE)]),
 ]
-
-
-def chromium():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-quic",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync"):
-        options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 class Page(unittest.TestCase):

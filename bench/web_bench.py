@@ -1,0 +1,77 @@
+"""Figures of the page in headless Chromium (Debian's Python and Selenium):
+    /usr/bin/python3 bench/web_bench.py build/web/window/web/hueprev.html
+the page's size; opened to ready for typing; a key to the preview rebuilt and
+laid out, at the end of names of 30, 10,000 and 100,000 code-dense characters;
+and a paste of 1,000,000 characters through the page's own paste handling."""
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "scripts"))
+from headless import chromium  # noqa: E402
+
+page = os.path.abspath(sys.argv[1])
+repetitions = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+
+# Installed before the page's own script runs.
+PROBE = """
+document.addEventListener('focusin', e => {
+  if (e.target.id === 'txtIn' && window.readyAt === undefined) window.readyAt = performance.now();
+}, true);
+document.addEventListener('keydown', () => { window.keyAt = performance.now(); }, true);
+// Before the page's own handler (capture) and after it (bubble).
+document.addEventListener('input', () => { window.editedAt = performance.now(); }, true);
+document.addEventListener('input', () => {
+  document.getElementById('txtOut').offsetWidth;  // the rebuilt preview laid out
+  window.shownAt = performance.now();
+});
+"""
+
+
+def code_dense(length):
+    unit = "^1ab^2cd^3"
+    return (unit * (length // len(unit) + 1))[:length]
+
+
+driver = chromium()
+try:
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
+    print("hueprev.html: %.1f KiB" % (os.path.getsize(page) / 1024))
+
+    ready = []
+    for _ in range(repetitions):
+        driver.get("file://" + page)
+        while driver.execute_script("return window.readyAt") is None:
+            time.sleep(0.01)
+        ready.append(driver.execute_script("return window.readyAt"))
+    print("opened to ready for typing: median %.1f ms" % statistics.median(ready))
+
+    for length in (30, 10_000, 100_000):
+        driver.get("file://" + page)
+        driver.execute_cdp_cmd("Input.insertText", {"text": code_dense(length)})
+        times, own = [], []
+        for _ in range(repetitions):
+            for kind in ("keyDown", "keyUp"):
+                driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "x", "text": "x",
+                                                                   "code": "KeyX", "windowsVirtualKeyCode": 88})
+            total, page_part = driver.execute_script(
+                "return [window.shownAt - window.keyAt, window.shownAt - window.editedAt]")
+            times.append(total)
+            own.append(page_part)
+        print("key to preview rebuilt, %d characters: median %.2f ms, of which the preview %.2f ms"
+              % (length, statistics.median(times), statistics.median(own)))
+
+    driver.get("file://" + page)
+    name = code_dense(1_000_000)
+    elapsed = driver.execute_script("""
+        const data = new DataTransfer();
+        data.setData('text/plain', arguments[0]);
+        const t0 = performance.now();
+        document.getElementById('txtIn').dispatchEvent(
+            new ClipboardEvent('paste', {clipboardData: data, bubbles: true, cancelable: true}));
+        return window.shownAt - t0;""", name)
+    kept = driver.execute_script("return document.getElementById('txtIn').value.length")
+    print("paste of 1,000,000 characters to preview rebuilt: %.0f ms (%d characters kept)" % (elapsed, kept))
+finally:
+    driver.quit()

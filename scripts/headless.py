@@ -1,0 +1,14 @@
+"""Headless Debian Chromium through Debian's chromedriver and Selenium, with
+the browser's network log kept, for the page's tests and figures."""
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+
+def chromium():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-quic",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync"):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
