@@ -3,8 +3,11 @@ preview as text and nothing of them runs; the page is one file that makes no
 request. Run with Debian's Python, which has Debian's Selenium."""
 import json
 import os
+import subprocess
 import sys
+import tempfile
 import unittest
+import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from headless import chromium  # noqa: E402
@@ -92,6 +95,16 @@ class Page(unittest.TestCase):
                 urls.append(message["params"]["request"]["url"])
         self.assertTrue(urls, "the page's own load is seen")
         self.assertEqual([url for url in urls if not url.startswith(("file:", "data:"))], [])
+
+    def test_package_holds_the_page_and_its_licences(self):
+        with tempfile.TemporaryDirectory() as out:
+            subprocess.run(["cpack", "--config", os.environ["HUEPREV_CPACK_CONFIG"], "-B", out],
+                           check=True, capture_output=True, timeout=120)
+            self.assertEqual(sorted(n for n in os.listdir(out) if n.endswith(".zip")), ["hueprev-1.00-web.zip"])
+            with zipfile.ZipFile(os.path.join(out, "hueprev-1.00-web.zip")) as package:
+                self.assertEqual(sorted(package.namelist()), ["LICENSE.txt", "TAHOMA-LICENSE.txt", "hueprev.html"])
+                with open(PAGE, "rb") as page:
+                    self.assertEqual(package.read("hueprev.html"), page.read())
 
 
 if __name__ == "__main__":
