@@ -19,46 +19,51 @@ std::string code(int index)
 {
     return "^" + std::to_string(index);
 }
+
+// The two boxes' words; a colour button's are made from its code and colour.
+struct BoxWords
+{
+    const char *object;
+    const char *name;
+    const char *description;
+};
+constexpr BoxWords kInputWords{"txtIn", "Nickname",
+                               "The nickname with its colour codes, such as ^1 for red. Enter selects the "
+                               "whole name."};
+constexpr BoxWords kPreviewWords{"txtOut", "Preview", "The nickname as it will look in colour"};
+
+const BoxWords *boxWords(const Control &control)
+{
+    switch (control.kind) {
+    case Kind::InputBox:
+        return &kInputWords;
+    case Kind::PreviewBox:
+        return &kPreviewWords;
+    case Kind::ColorButton:
+        break;
+    }
+    return nullptr;
+}
 } // namespace
 
 std::string objectName(const Control &control)
 {
-    switch (control.kind) {
-    case Kind::InputBox:
-        return "txtIn";
-    case Kind::PreviewBox:
-        return "txtOut";
-    case Kind::ColorButton:
-        break;
-    }
-    return "cmdAddColor_" + std::to_string(control.index);
+    const BoxWords *box = boxWords(control);
+    return box != nullptr ? box->object : "cmdAddColor_" + std::to_string(control.index);
 }
 
 std::string accessibleName(const Control &control)
 {
-    switch (control.kind) {
-    case Kind::InputBox:
-        return "Nickname";
-    case Kind::PreviewBox:
-        return "Preview";
-    case Kind::ColorButton:
-        break;
-    }
-    return code(control.index) + " " + colorName(control.index);
+    const BoxWords *box = boxWords(control);
+    return box != nullptr ? box->name : code(control.index) + " " + colorName(control.index);
 }
 
 std::string accessibleDescription(const Control &control)
 {
-    switch (control.kind) {
-    case Kind::InputBox:
-        return "The nickname with its colour codes, such as ^1 for red. Enter selects the whole name.";
-    case Kind::PreviewBox:
-        return "The nickname as it will look in colour";
-    case Kind::ColorButton:
-        break;
-    }
-    return "Inserts the colour code " + code(control.index) + " (" + colorName(control.index) +
-           ") into the nickname at the cursor";
+    const BoxWords *box = boxWords(control);
+    return box != nullptr ? box->description
+                          : "Inserts the colour code " + code(control.index) + " (" +
+                                colorName(control.index) + ") into the nickname at the cursor";
 }
 
 std::string toolTip(const Control &control)
