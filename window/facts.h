@@ -5,12 +5,10 @@
 #include <array>
 #include <string>
 
-namespace hueprev {
-
 // What the window is, written once for every front-end: its caption, its
 // size, and each control's place, tab order, font and the words a screen
 // reader says for it. Geometry is in twips, 15 to a pixel at 96 dpi.
-namespace facts {
+namespace hueprev::facts {
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr const char *kCaption = "Tarnvale - Nickname Tester";
@@ -72,5 +70,4 @@ std::string accessibleDescription(const Control &control);
 // A colour button's tooltip; empty for the boxes.
 std::string toolTip(const Control &control);
 
-} // namespace facts
-} // namespace hueprev
+} // namespace hueprev::facts
