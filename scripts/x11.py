@@ -71,7 +71,9 @@ class App:
         # In a process group of its own, so that its helpers (a browser's, Wine's) end with it.
         self.process = subprocess.Popen(shlex.split(command), env=display.env, start_new_session=True,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        self.window = display.xdotool("search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION)
+        # A program under Wine or a browser, on a loaded machine, can take a while to map.
+        self.window = display.run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION,
+                                  timeout=120).stdout.strip()
         self.window = self.window.split()[0]
         display.xdotool("windowfocus", "--sync", self.window)
         time.sleep(0.2)
@@ -145,14 +147,15 @@ class App:
         return self
 
     def __exit__(self, *exc):
+        if "WINEPREFIX" in self.display.env:
+            # Under Wine, the program's server and helpers belong to the prefix, and
+            # are ended by it first, so that the next program finds no stale server.
+            subprocess.run(["wineserver", "-k"], env=self.display.env, check=False, timeout=30)
         try:
             os.killpg(self.process.pid, signal.SIGKILL)
         except ProcessLookupError:
             pass
         self.process.wait()
-        if "WINEPREFIX" in self.display.env:
-            # Under Wine, the program's server and helpers belong to the prefix.
-            subprocess.run(["wineserver", "-k"], env=self.display.env, check=False, timeout=30)
         self.process.stdout.close()
         self.process.stderr.close()
 
