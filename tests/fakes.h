@@ -19,9 +19,14 @@ public:
     int selStart = 0;
     int selLength = 0;
     bool focused = false;
-    int edits = 0; // undoable edits made through setSelText
+    int edits = 0;         // undoable edits made through setSelText
+    mutable int reads = 0; // times the whole text was read
 
-    std::u16string text() const override { return value; }
+    std::u16string text() const override
+    {
+        ++reads;
+        return value;
+    }
     void setSelStart(int position) override
     {
         selStart = std::clamp(position, 0, static_cast<int>(value.size()));

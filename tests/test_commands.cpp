@@ -84,25 +84,30 @@ TEST(CaretPreview, ShortNameIsRebuiltWholeAndShowsTheCaret)
 {
     FakePreviewBox box;
     CaretPreview preview(box);
-    const std::u16string name = u"^1Red^7White";
+    FakeTextBox input;
+    input.value = u"^1Red^7White";
+    const std::u16string &name = input.value;
     preview.textChanged(name, 5);
     EXPECT_EQ(box.document.cells, referencePreview(name));
     EXPECT_EQ(box.shown, (std::vector<std::size_t>{3})) << "the caret after \"Red\"";
 
-    // The change has shown this caret already; a move elsewhere only scrolls.
-    preview.caretMoved(name, 5);
-    preview.caretMoved(name, 1);
-    preview.caretMoved(name, 12);
+    // The change has shown this caret already: nothing to do, not even a read
+    // of the name. A move elsewhere only scrolls.
+    preview.caretMoved(5, input);
+    EXPECT_EQ(input.reads, 0);
+    preview.caretMoved(1, input);
+    preview.caretMoved(12, input);
     EXPECT_EQ(box.rebuilds, 1);
     EXPECT_EQ(box.shown, (std::vector<std::size_t>{3, 0, 8}));
 }
 
 TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
 {
-    std::u16string name;
+    FakeTextBox input;
     for (int i = 0; i < 5'000; ++i) {
-        name += u"^3ab";
+        input.value += u"^3ab";
     }
+    const std::u16string &name = input.value;
     const std::size_t total = 10'000; // shown characters
     // The desktop's reach, and a smaller one, as the page builds.
     for (const std::size_t reach : {PreviewSlice::kShownEachSide, std::size_t{400}}) {
@@ -114,12 +119,12 @@ TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
         EXPECT_EQ(box.shown.back(), total - from) << reach;
 
         // Within the slice: scrolled, not rebuilt.
-        preview.caretMoved(name, static_cast<int>(name.size()) - 200);
+        preview.caretMoved(static_cast<int>(name.size()) - 200, input);
         EXPECT_EQ(box.rebuilds, 1) << reach;
         EXPECT_EQ(box.shown.back(), total - 100 - from) << reach;
 
         // Home: the slice moves to the start.
-        preview.caretMoved(name, 0);
+        preview.caretMoved(0, input);
         EXPECT_EQ(box.rebuilds, 2) << reach;
         EXPECT_EQ(box.document.cells, shownPart(name, 0, reach)) << reach;
         EXPECT_EQ(box.shown.back(), 0U) << reach;

@@ -8,13 +8,14 @@ void CaretPreview::textChanged(std::u16string_view text, int caret)
     renderAround(text, previewPosition(text, static_cast<std::size_t>(caret)));
 }
 
-void CaretPreview::caretMoved(std::u16string_view text, int caret)
+void CaretPreview::caretMoved(int caret, const TextBox &input)
 {
     // A change has just shown this caret in the preview it rebuilt.
     if (caret == shownCaret_) {
         return;
     }
     shownCaret_ = caret;
+    const std::u16string text = input.text();
     const std::size_t shown = previewPosition(text, static_cast<std::size_t>(caret));
     if (slice_.mustMove(shown, previewPosition(text, text.size()))) {
         renderAround(text, shown);

@@ -2,6 +2,7 @@
 
 #include "preview/renderer.h"
 #include "preview/slice.h"
+#include "window/textbox.h"
 
 #include <cstddef>
 #include <functional>
@@ -34,7 +35,8 @@ public:
     // The name changed: rendered anew, around the caret.
     void textChanged(std::u16string_view text, int caret);
     // The caret moved: the box scrolls to it, and takes a new slice if need be.
-    void caretMoved(std::u16string_view text, int caret);
+    // The input's text is read only then, not for a caret the box already shows.
+    void caretMoved(int caret, const TextBox &input);
 
 private:
     void renderAround(std::u16string_view text, std::size_t shownCaret);

@@ -75,8 +75,7 @@ void MainWindow::txtIn_Change()
 
 void MainWindow::txtIn_CaretMove(int, int caret)
 {
-    const QString text = ui_->txtIn->QLineEdit::text();
-    preview_->caretMoved(u16view(text), caret);
+    preview_->caretMoved(caret, *ui_->txtIn);
 }
 
 void MainWindow::txtIn_KeyPress(char16_t &keyAscii)

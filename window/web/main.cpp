@@ -69,7 +69,7 @@ EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_Change()
 EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_CaretMove()
 {
     auto &window = frmMain();
-    window.preview.caretMoved(window.txtIn.text(), window.txtIn.caret());
+    window.preview.caretMoved(window.txtIn.caret(), window.txtIn);
 }
 
 EMSCRIPTEN_KEEPALIVE int hueprev_txtIn_KeyPress(int keyAscii)

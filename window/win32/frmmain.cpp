@@ -278,7 +278,7 @@ void FrmMain::cmdAddColor_Click(int index)
 
 void FrmMain::caretMoved()
 {
-    preview_->caretMoved(input_->text(), input_->caret());
+    preview_->caretMoved(input_->caret(), *input_);
 }
 
 } // namespace hueprev::win32
