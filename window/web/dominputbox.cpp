@@ -43,7 +43,7 @@ void DomInputBox::paste(std::u16string_view clip)
     if (clip.empty() && hueprev_dom_input_selection_start() == hueprev_dom_input_selection_end()) {
         return;
     }
-    setSelText(hasLineBreak(clip) ? joinLines(clip) : std::u16string(clip));
+    setSelText(joinLines(clip));
 }
 
 } // namespace hueprev::web

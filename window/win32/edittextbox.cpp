@@ -103,7 +103,7 @@ void EditTextBox::paste()
         return;
     }
     // A single-line EDIT would keep only the first line; the name keeps them all.
-    setSelText(hasLineBreak(*clip) ? joinLines(*clip) : *clip);
+    setSelText(joinLines(*clip));
 }
 
 LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
