@@ -3,6 +3,7 @@
 #include "preview/colorcodes.h"
 #include "ui_mainwindow.h"
 #include "window/commands.h"
+#include "window/facts.h"
 #include "window/previewbox.h"
 #include "window/qt/richtextpreview.h"
 
@@ -48,7 +49,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<
 
     // Designer stores whole point sizes only.
     QFont inputFont = ui_->txtIn->font();
-    inputFont.setPointSizeF(14.25);
+    inputFont.setPointSizeF(facts::controlOf(facts::Kind::InputBox).points);
     ui_->txtIn->setFont(inputFont);
     ui_->txtOut->document()->setDocumentMargin(2);
 
