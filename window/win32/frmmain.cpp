@@ -18,9 +18,6 @@ constexpr const wchar_t *kClassName = L"hueprev.frmMain";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr UINT kBaseDpi = 96;
-constexpr int kInputId = IDC_INPUT;
-constexpr int kPreviewId = IDC_PREVIEW;
-constexpr int kButtonId = IDC_COLOR_BUTTON;
 
 using facts::Kind;
 
@@ -137,10 +134,11 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return createControls() && applyDpi(dpiOf(window_)) ? 0 : -1;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
-        if (id == kInputId && HIWORD(wParam) == EN_CHANGE) {
+        if (id == IDC_INPUT && HIWORD(wParam) == EN_CHANGE) {
             txtIn_Change();
-        } else if (id >= kButtonId && id < kButtonId + kColorCount && HIWORD(wParam) == BN_CLICKED) {
-            cmdAddColor_Click(id - kButtonId);
+        } else if (id >= IDC_COLOR_BUTTON && id < IDC_COLOR_BUTTON + kColorCount &&
+                   HIWORD(wParam) == BN_CLICKED) {
+            cmdAddColor_Click(id - IDC_COLOR_BUTTON);
         }
         return 0;
     }
@@ -178,14 +176,14 @@ bool FrmMain::createControls()
         case Kind::InputBox:
             control = txtIn_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0,
-                                               0, window_, controlId(kInputId), instance_, nullptr);
+                                               0, window_, controlId(IDC_INPUT), instance_, nullptr);
             break;
         case Kind::PreviewBox:
             // RICHEDIT50W, from Msftedit.dll.
             control = txtOut_ =
                 CreateWindowExW(WS_EX_CLIENTEDGE, L"RICHEDIT50W", L"",
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0,
-                                window_, controlId(kPreviewId), instance_, nullptr);
+                                window_, controlId(IDC_PREVIEW), instance_, nullptr);
             if (control != nullptr) {
                 setUpPreview(control);
             }
@@ -194,7 +192,7 @@ bool FrmMain::createControls()
             control = cmdAddColor_[static_cast<std::size_t>(row.index)] =
                 CreateWindowExW(0, L"BUTTON", wide(facts::accessibleName(row)).c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_BITMAP, 0, 0, 0, 0, window_,
-                                controlId(kButtonId + row.index), instance_, nullptr);
+                                controlId(IDC_COLOR_BUTTON + row.index), instance_, nullptr);
             break;
         }
         if (control == nullptr) {
