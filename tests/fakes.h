@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/recordingsink.h"
+#include "tests/reference.h"
 #include "window/previewbox.h"
 #include "window/textbox.h"
 
@@ -12,14 +12,17 @@
 namespace hueprev::testing {
 
 // The text-box model as the platform controls keep it, with nothing on screen.
+// It records the calls that change it, in order, such as "SelStart 2",
+// "SelLength 3", "SelText ^1" and "SetFocus".
 class FakeTextBox final : public TextBox
 {
 public:
     std::u16string value;
-    int selStart = 0;
-    int selLength = 0;
+    int start = 0;
+    int length = 0;
+    bool caretAtStart = false; // a selection made backwards
     bool focused = false;
-    int edits = 0;         // undoable edits made through setSelText
+    std::vector<std::string> calls;
     mutable int reads = 0; // times the whole text was read
 
     std::u16string text() const override
@@ -27,37 +30,61 @@ public:
         ++reads;
         return value;
     }
+    int selStart() const override { return start; }
+    int selLength() const override { return length; }
+    int caret() const override { return caretAtStart ? start : start + length; }
     void setSelStart(int position) override
     {
-        selStart = std::clamp(position, 0, static_cast<int>(value.size()));
-        selLength = 0;
+        calls.push_back("SelStart " + std::to_string(position));
+        start = std::clamp(position, 0, static_cast<int>(value.size()));
+        length = 0;
+        caretAtStart = false;
     }
-    void setSelLength(int length) override
+    void setSelLength(int selected) override
     {
-        selLength = std::clamp(length, 0, static_cast<int>(value.size()) - selStart);
+        calls.push_back("SelLength " + std::to_string(selected));
+        length = std::clamp(selected, 0, static_cast<int>(value.size()) - start);
     }
     void setSelText(std::u16string_view text) override
     {
-        value.replace(static_cast<std::size_t>(selStart), static_cast<std::size_t>(selLength), text);
-        selStart += static_cast<int>(text.size());
-        selLength = 0;
-        ++edits;
+        calls.push_back("SelText " + std::string(text.begin(), text.end()));
+        value.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), text);
+        start += static_cast<int>(text.size());
+        length = 0;
     }
-    void setFocus() override { focused = true; }
+    void setFocus() override
+    {
+        calls.push_back("SetFocus");
+        focused = true;
+    }
+    // As a player would leave it, without a call being recorded.
+    void select(std::u16string_view text, int from, int selected)
+    {
+        value = text;
+        start = from;
+        length = selected;
+    }
 };
 
-// A preview box that keeps what it was given: the document of the last
-// rebuild and the positions it was asked to show.
+// A preview box that keeps what it was given: the characters of the last
+// rebuild with their colours, and the positions it was asked to show.
 class FakePreviewBox final : public PreviewBox
 {
 public:
-    DocumentSink document;
+    std::vector<ColoredChar> cells;
+    std::vector<PreviewRun> runs;
     int rebuilds = 0;
     std::vector<std::size_t> shown;
 
-    void rebuild(const Render &render) override
+    void rebuild(const PreviewRuns &preview) override
     {
-        render(document);
+        cells.clear();
+        preview.forEach([&](std::u16string_view text, ColorValue color) {
+            for (const char16_t c : text) {
+                cells.push_back({c, color});
+            }
+        });
+        runs = preview.runs();
         ++rebuilds;
     }
     void showPosition(std::size_t position) override { shown.push_back(position); }

@@ -49,7 +49,7 @@ const BoxWords *boxWords(const Control &control)
 std::string objectName(const Control &control)
 {
     const BoxWords *box = boxWords(control);
-    return box != nullptr ? box->object : "cmdAddColor_" + std::to_string(control.index);
+    return box != nullptr ? box->object : kButtonArrayName + ("_" + std::to_string(control.index));
 }
 
 std::string accessibleName(const Control &control)

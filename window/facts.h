@@ -11,11 +11,16 @@
 namespace hueprev::facts {
 
 inline constexpr int kTwipsPerPixel = 15;
+inline constexpr const char *kFormName = "frmMain";
 inline constexpr const char *kCaption = "Tarnvale - Nickname Tester";
+// The colour buttons form one control array of this name, by Index.
+inline constexpr const char *kButtonArrayName = "cmdAddColor";
 inline constexpr int kClientWidth = 6360;
 inline constexpr int kClientHeight = 2130;
 inline constexpr const char *kFontFace = "Tahoma";
 inline constexpr ColorValue kPreviewBackground = colorValue(64, 64, 64);
+// A button's picture, square, at 96 dpi.
+inline constexpr int kPicturePixels = 24;
 
 enum class Kind { InputBox, PreviewBox, ColorButton };
 

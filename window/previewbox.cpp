@@ -1,15 +1,19 @@
 #include "window/previewbox.h"
 
+#include "window/textbox.h"
+
 namespace hueprev {
 
-void CaretPreview::textChanged(std::u16string_view text, int caret)
+void CaretPreview::textChanged(const TextBox &input)
 {
-    shownCaret_ = caret;
-    renderAround(text, previewPosition(text, static_cast<std::size_t>(caret)));
+    const std::u16string text = input.text();
+    shownCaret_ = input.caret();
+    renderAround(text, previewPosition(text, static_cast<std::size_t>(shownCaret_)));
 }
 
-void CaretPreview::caretMoved(int caret, const TextBox &input)
+void CaretPreview::caretMoved(const TextBox &input)
 {
+    const int caret = input.caret();
     // A change has just shown this caret in the preview it rebuilt.
     if (caret == shownCaret_) {
         return;
@@ -27,10 +31,9 @@ void CaretPreview::caretMoved(int caret, const TextBox &input)
 void CaretPreview::renderAround(std::u16string_view text, std::size_t shownCaret)
 {
     slice_.centreOn(shownCaret);
-    box_.rebuild([&](PreviewSink &sink) {
-        SliceSink sliced(sink, slice_);
-        renderNickname(text, sliced);
-    });
+    SliceSink sliced(runs_, slice_);
+    renderNickname(text, sliced);
+    box_.rebuild(runs_);
     box_.showPosition(shownCaret - slice_.from());
 }
 

@@ -1,24 +1,22 @@
 #pragma once
 
-#include "preview/renderer.h"
+#include "preview/runs.h"
 #include "preview/slice.h"
-#include "window/textbox.h"
 
 #include <cstddef>
-#include <functional>
-#include <string_view>
 
 namespace hueprev {
+
+class TextBox;
 
 // The preview box as the window drives it. Each front-end implements it on
 // its own rich-text control; positions count the box's characters.
 class PreviewBox
 {
 public:
-    using Render = std::function<void(PreviewSink &)>;
     virtual ~PreviewBox() = default;
-    // Rebuilds the box from one render into it.
-    virtual void rebuild(const Render &render) = 0;
+    // Shows these runs in place of everything the box held.
+    virtual void rebuild(const PreviewRuns &runs) = 0;
     // Scrolls as little as needed to bring a position into view.
     virtual void showPosition(std::size_t position) = 0;
 };
@@ -33,16 +31,20 @@ public:
     {}
 
     // The name changed: rendered anew, around the caret.
-    void textChanged(std::u16string_view text, int caret);
+    void textChanged(const TextBox &input);
     // The caret moved: the box scrolls to it, and takes a new slice if need be.
     // The input's text is read only then, not for a caret the box already shows.
-    void caretMoved(int caret, const TextBox &input);
+    void caretMoved(const TextBox &input);
+
+    // What the box shows now.
+    const PreviewRuns &shown() const { return runs_; }
 
 private:
     void renderAround(std::u16string_view text, std::size_t shownCaret);
 
     PreviewBox &box_;
     PreviewSlice slice_;
+    PreviewRuns runs_;
     int shownCaret_ = 0; // the input's caret the box last showed
 };
 

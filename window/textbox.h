@@ -5,13 +5,19 @@
 
 namespace hueprev {
 
-// The input box as the commands see it, in the classic text-box model. Each
+// The input box as the form sees it, in the classic text-box model. Each
 // front-end implements it on its own control; positions count UTF-16 units.
 class TextBox
 {
 public:
     virtual ~TextBox() = default;
     virtual std::u16string text() const = 0;
+    // The selection, from its start; 0 long when nothing is selected.
+    virtual int selStart() const = 0;
+    virtual int selLength() const = 0;
+    // Where the caret stands: at either end of the selection, the one the
+    // player moved.
+    virtual int caret() const = 0;
     // Moves the caret and empties the selection.
     virtual void setSelStart(int position) = 0;
     // Selects this many characters from the caret.

@@ -3,6 +3,7 @@
 // preview's RTF, read back by a reader of the little RTF it writes.
 #include "preview/linebreaks.h"
 #include "preview/renderer.h"
+#include "preview/runs.h"
 #include "tests/recordingsink.h"
 #include "window/win32/rtf.h"
 
@@ -96,14 +97,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     check(doc.cells == hueprev::testing::referencePreview(text));
 
-    hueprev::RtfPreview rtf("Tahoma", 36);
-    hueprev::renderNickname(text, rtf);
+    // The runs a front-end draws: the same characters and colours, on one line,
+    // no two neighbours of one colour; their RTF reads back as the same text.
+    hueprev::PreviewRuns runs;
+    hueprev::renderNickname(text, runs);
+    std::vector<hueprev::testing::ColoredChar> drawn;
+    const hueprev::PreviewRun *last = nullptr;
+    for (const hueprev::PreviewRun &run : runs.runs()) {
+        check(run.length > 0 && (last == nullptr || last->color != run.color));
+        last = &run;
+    }
+    runs.forEach([&](std::u16string_view piece, hueprev::ColorValue color) {
+        for (const char16_t c : piece) {
+            drawn.push_back({c, color});
+        }
+    });
     std::u16string expected;
-    for (const auto &cell : doc.cells) {
+    check(drawn.size() == doc.cells.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const auto &cell = doc.cells[i];
+        check(drawn[i] ==
+              hueprev::testing::ColoredChar{hueprev::isLineBreak(cell.ch) ? u' ' : cell.ch, cell.color});
         if (cell.ch != 0) {
-            expected += hueprev::isLineBreak(cell.ch) ? u' ' : cell.ch;
+            expected += drawn[i].ch;
         }
     }
-    check(rtfText(rtf.document()) == expected);
+    check(rtfText(hueprev::rtfDocument(runs, "Tahoma", 36)) == expected);
     return 0;
 }

@@ -1,18 +1,14 @@
 #include "window/win32/rtf.h"
 
-#include "preview/linebreaks.h"
-
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace hueprev {
 
 void appendRtfText(std::string &out, std::u16string_view text)
 {
-    for (char16_t c : text) {
-        if (isLineBreak(c)) {
-            c = u' ';
-        }
+    for (const char16_t c : text) {
         if (c == u'\\' || c == u'{' || c == u'}') {
             out += '\\';
             out += static_cast<char>(c);
@@ -27,51 +23,26 @@ void appendRtfText(std::string &out, std::u16string_view text)
     }
 }
 
-RtfPreview::RtfPreview(std::string_view fontName, int halfPoints)
-    : fontTable_(R"({\fonttbl{\f0\fswiss )" + std::string(fontName) + ";}}"),
-      fontSize_("\\fs" + std::to_string(halfPoints) + ' ')
-{}
-
-void RtfPreview::clear()
+std::string rtfDocument(const PreviewRuns &runs, std::string_view fontName, int halfPoints)
 {
-    colors_.clear();
-    body_.clear();
-    color_ = kDefaultColor;
-    written_ = 0;
-}
-
-void RtfPreview::setColor(ColorValue color)
-{
-    color_ = color;
-}
-
-void RtfPreview::insert(std::u16string_view text)
-{
-    if (text.empty()) {
-        return;
-    }
-    auto entry =
-        static_cast<std::size_t>(std::find(colors_.begin(), colors_.end(), color_) - colors_.begin()) + 1;
-    if (entry > colors_.size()) {
-        colors_.push_back(color_);
-    }
-    if (entry != written_) {
-        body_ += "\\cf" + std::to_string(entry) + ' ';
-        written_ = entry;
-    }
-    appendRtfText(body_, text);
-}
-
-std::string RtfPreview::document() const
-{
-    std::string doc = R"({\rtf1\ansi\deff0\uc1)" + fontTable_ + R"({\colortbl;)";
-    for (const ColorValue c : colors_) {
+    std::vector<ColorValue> colors; // the colour table, in order of first use
+    std::string body;
+    runs.forEach([&](std::u16string_view text, ColorValue color) {
+        auto entry =
+            static_cast<std::size_t>(std::find(colors.begin(), colors.end(), color) - colors.begin());
+        if (entry == colors.size()) {
+            colors.push_back(color);
+        }
+        body += "\\cf" + std::to_string(entry + 1) + ' ';
+        appendRtfText(body, text);
+    });
+    std::string doc =
+        R"({\rtf1\ansi\deff0\uc1{\fonttbl{\f0\fswiss )" + std::string(fontName) + R"(;}}{\colortbl;)";
+    for (const ColorValue c : colors) {
         doc += "\\red" + std::to_string(redOf(c)) + "\\green" + std::to_string(greenOf(c)) + "\\blue" +
                std::to_string(blueOf(c)) + ';';
     }
-    doc += '}';
-    doc += "\\f0" + fontSize_ + body_;
-    doc += '}';
+    doc += "}\\f0\\fs" + std::to_string(halfPoints) + ' ' + body + '}';
     return doc;
 }
 

@@ -1,0 +1,222 @@
+// The window's behaviour, written once for every front-end, driven here
+// through fakes of the text box and the preview box.
+#include "tests/fakes.h"
+#include "window/form.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace hueprev::testing {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// A form on fakes, the input holding `text` with a selection the player made.
+struct Window
+{
+    FakeTextBox txtIn;
+    FakePreviewBox txtOut;
+    Form form{txtIn, txtOut};
+
+    Window(std::u16string_view text, int start, int length) { txtIn.select(text, start, length); }
+};
+
+TEST(Form, ColourButtonWritesItsCodeOverTheSelection)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string text;
+        int start, length, index;
+        bool focusLeft; // the button was reached by Tab, with this selection in the input
+        std::u16string after;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"into_empty", u"", 0, 0, 1, false, u"^1", {"SelText ^1", "SetFocus"}},
+        {"at_the_caret", u"ab", 1, 0, 4, false, u"a^4b", {"SelText ^4", "SetFocus"}},
+        {"at_the_end", u"ab", 2, 0, 0, false, u"ab^0", {"SelText ^0", "SetFocus"}},
+        {"over_the_selection", u"abcd", 1, 2, 9, false, u"a^9d", {"SelText ^9", "SetFocus"}},
+        {"after_a_code", u"^1", 2, 0, 1, false, u"^1^1", {"SelText ^1", "SetFocus"}},
+        // The control may have let its selection go with the focus: it is put back first.
+        {"kept_over_a_tab",
+         u"abcd",
+         1,
+         2,
+         5,
+         true,
+         u"a^5d",
+         {"SelStart 1", "SelLength 2", "SelText ^5", "SetFocus"}},
+        {"caret_over_a_tab", u"abcd", 3, 0, 2, true, u"abc^2d", {"SelText ^2", "SetFocus"}},
+    };
+    for (const Case &c : cases) {
+        Window w(c.text, c.start, c.length);
+        if (c.focusLeft) {
+            w.form.txtIn_LostFocus();
+            w.txtIn.select(c.text, w.txtIn.caret(), 0); // as QLineEdit deselects on losing it
+        }
+        w.form.cmdAddColor_Click(c.index);
+        EXPECT_EQ(w.txtIn.value, c.after) << c.name;
+        EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
+        EXPECT_EQ(w.txtIn.caret(), c.start + 2) << c.name << ": the caret after the code";
+    }
+}
+
+TEST(Form, OnlyASelectionThePlayerMadeIsWrittenOver)
+{
+    // Tabbing in selects everything on every platform; the name must survive
+    // Tab on to a button and Space.
+    Window tabbedIn(u"abc", 0, 3);
+    tabbedIn.form.txtIn_GotFocus(FocusArrival::Keyboard);
+    tabbedIn.form.txtIn_LostFocus();
+    tabbedIn.form.cmdAddColor_Click(1);
+    EXPECT_EQ(tabbedIn.txtIn.value, u"abc^1");
+
+    // A click puts the caret where it likes; what is selected then is the player's.
+    Window clicked(u"abc", 0, 3);
+    clicked.form.txtIn_GotFocus(FocusArrival::Other);
+    clicked.form.txtIn_LostFocus();
+    clicked.form.cmdAddColor_Click(1);
+    EXPECT_EQ(clicked.txtIn.value, u"^1");
+
+    // A change after the focus left (the program's own) leaves nothing kept.
+    Window changed(u"abc", 1, 1);
+    changed.form.txtIn_LostFocus();
+    changed.form.txtIn_Change();
+    changed.txtIn.select(u"abc", 3, 0);
+    changed.form.cmdAddColor_Click(3);
+    EXPECT_EQ(changed.txtIn.value, u"abc^3");
+}
+
+TEST(Form, EnterSelectsTheWholeNameAndIsConsumed)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string text;
+        char16_t key;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"enter", u"^1Name", u'\r', {"SelStart 0", "SelLength 6"}},
+        {"enter_on_empty", u"", u'\r', {"SelStart 0", "SelLength 0"}},
+        {"line_feed_is_not_enter", u"ab", u'\n', {}},
+        {"letter", u"ab", u'x', {}},
+        {"caret", u"ab", u'^', {}},
+    };
+    for (const Case &c : cases) {
+        Window w(c.text, 1, 0);
+        char16_t key = c.key;
+        w.form.txtIn_KeyPress(key);
+        EXPECT_EQ(key, c.calls.empty() ? c.key : 0) << c.name;
+        EXPECT_EQ(w.txtIn.value, c.text) << c.name;
+        EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
+    }
+}
+
+TEST(Form, PasteAndDropJoinTheLinesAsOneEdit)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string text;
+        int start, length;
+        std::optional<std::u16string> clip; // none: no text on the clipboard
+        std::u16string after;
+        int edits; // one undo step, or none at all, which keeps the undo before it
+    };
+    const Case cases[] = {
+        {"plain", u"ab", 1, 0, u"xy", u"axyb", 1},
+        {"over_the_selection", u"abcd", 1, 2, u"x", u"axd", 1},
+        {"lines_joined", u"", 0, 0, u"one\r\ntwo\u2028three\n", u"one two three ", 1},
+        {"markup_as_typed", u"", 0, 0, u"<b>^1</b>", u"<b>^1</b>", 1},
+        {"no_text", u"abc", 1, 1, std::nullopt, u"abc", 0},
+        {"empty_over_nothing", u"abc", 3, 0, u"", u"abc", 0},
+        {"empty_over_the_selection", u"abc", 0, 2, u"", u"c", 1},
+    };
+    for (const Case &c : cases) {
+        Window w(c.text, c.start, c.length);
+        w.form.txtIn_Paste(c.clip ? std::optional<std::u16string_view>(*c.clip) : std::nullopt);
+        EXPECT_EQ(w.txtIn.value, c.after) << c.name;
+        EXPECT_EQ(std::count_if(w.txtIn.calls.begin(), w.txtIn.calls.end(),
+                                [](const std::string &call) { return call.starts_with("SelText"); }),
+                  c.edits)
+            << c.name;
+    }
+
+    // A drop lands where it was dropped, joined as a paste is, and takes the focus.
+    Window dropped(u"abcd", 0, 4);
+    dropped.form.txtIn_Drop(u"x\ny", 2);
+    EXPECT_EQ(dropped.txtIn.value, u"abx ycd");
+    EXPECT_EQ(dropped.txtIn.calls, (Calls{"SelStart 2", "SelText x y", "SetFocus"}));
+    dropped.form.txtIn_Drop(u"", 0);
+    EXPECT_EQ(dropped.txtIn.value, u"abx ycd");
+}
+
+TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)
+{
+    Window w(u"^1Red^7White", 5, 0);
+    w.form.txtIn_Change();
+    EXPECT_EQ(w.txtOut.cells, referencePreview(w.txtIn.value));
+    EXPECT_EQ(w.txtOut.runs, (std::vector<PreviewRun>{{colorOf(1), 3}, {colorOf(7), 5}}));
+    EXPECT_EQ(w.txtOut.shown, (std::vector<std::size_t>{3})) << "the caret after \"Red\"";
+
+    // The change has shown this caret already: nothing to do, not even a read
+    // of the name. A move elsewhere only scrolls.
+    const int reads = w.txtIn.reads;
+    w.form.txtIn_CaretMove();
+    EXPECT_EQ(w.txtIn.reads, reads);
+    w.txtIn.select(w.txtIn.value, 1, 0);
+    w.form.txtIn_CaretMove();
+    w.txtIn.select(w.txtIn.value, 7, 5);
+    w.txtIn.caretAtStart = true; // Shift+Home from the end
+    w.form.txtIn_CaretMove();
+    EXPECT_EQ(w.txtOut.rebuilds, 1);
+    EXPECT_EQ(w.txtOut.shown, (std::vector<std::size_t>{3, 0, 3}));
+}
+
+// The part of the reference preview from `from` to `to`.
+std::vector<ColoredChar> shownPart(std::u16string_view text, std::size_t from, std::size_t to)
+{
+    const std::vector<ColoredChar> all = referencePreview(text);
+    return {all.begin() + static_cast<std::ptrdiff_t>(std::min(from, all.size())),
+            all.begin() + static_cast<std::ptrdiff_t>(std::min(to, all.size()))};
+}
+
+TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
+{
+    std::u16string name;
+    for (int i = 0; i < 5'000; ++i) {
+        name += u"^3ab";
+    }
+    const std::size_t total = 10'000; // shown characters
+    const int end = static_cast<int>(name.size());
+    // The desktop's reach, and a smaller one, as the page builds.
+    for (const std::size_t reach : {PreviewSlice::kShownEachSide, std::size_t{400}}) {
+        FakeTextBox input;
+        input.select(name, end, 0);
+        FakePreviewBox box;
+        CaretPreview preview(box, reach);
+        preview.textChanged(input);
+        const std::size_t from = total - reach;
+        EXPECT_EQ(box.cells, shownPart(name, from, total)) << reach;
+        EXPECT_EQ(box.shown.back(), total - from) << reach;
+
+        // Within the slice: scrolled, not rebuilt.
+        input.select(name, end - 200, 0);
+        preview.caretMoved(input);
+        EXPECT_EQ(box.rebuilds, 1) << reach;
+        EXPECT_EQ(box.shown.back(), total - 100 - from) << reach;
+
+        // Home: the slice moves to the start.
+        input.select(name, 0, 0);
+        preview.caretMoved(input);
+        EXPECT_EQ(box.rebuilds, 2) << reach;
+        EXPECT_EQ(box.cells, shownPart(name, 0, reach)) << reach;
+        EXPECT_EQ(box.shown.back(), 0U) << reach;
+    }
+}
+
+} // namespace
+} // namespace hueprev::testing

@@ -1,0 +1,92 @@
+// What a front-end walks to draw the preview: the runs of one render, and the
+// Win32 preview's RTF made of them, every character literal.
+#include "preview/runs.h"
+#include "preview/slice.h"
+#include "window/win32/rtf.h"
+
+#include <gtest/gtest.h>
+
+namespace hueprev::testing {
+namespace {
+
+TEST(PreviewRuns, OneLineInRunsAsLongAsTheyCanBe)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string input;
+        std::u16string text;
+        std::vector<PreviewRun> runs;
+    };
+    const ColorValue white = colorOf(7);
+    const ColorValue red = colorOf(1);
+    const Case cases[] = {
+        {"empty", u"", u"", {}},
+        {"codes", u"^1Red^7White", u"RedWhite", {{red, 3}, {white, 5}}},
+        {"same_colour_merges", u"a^7b^1^7c", u"abc", {{white, 3}}},
+        {"code_with_nothing_after", u"ab^1", u"ab", {{white, 2}}},
+        {"literal_carets", u"^^1x^", u"^x^", {{white, 1}, {red, 2}}},
+        {"line_breaks_as_spaces", u"a\r\nb^1\u2028c\u0085", u"a  b c ", {{white, 4}, {red, 3}}},
+    };
+    for (const Case &c : cases) {
+        PreviewRuns runs;
+        renderNickname(u"^2stale", runs); // nothing of the last render stays
+        renderNickname(c.input, runs);
+        EXPECT_EQ(runs.text(), c.text) << c.name;
+        EXPECT_EQ(runs.runs(), c.runs) << c.name;
+    }
+}
+
+struct RtfCase
+{
+    const char *name;
+    std::u16string text;
+    std::string rtf;
+};
+
+class RtfText : public ::testing::TestWithParam<RtfCase>
+{
+};
+
+TEST_P(RtfText, IsEscaped)
+{
+    std::string out;
+    appendRtfText(out, GetParam().text);
+    EXPECT_EQ(out, GetParam().rtf);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Characters, RtfText, ::testing::Values(
+    RtfCase{"ascii", u"Tarn vale!", "Tarn vale!"},
+    RtfCase{"control_words", u"\\b0{x}", "\\\\b0\\{x\\}"},
+    RtfCase{"markup", u"<b>&amp;", "<b>&amp;"},
+    RtfCase{"latin1", u"\u00e9", "\\u233?"},
+    RtfCase{"signed_above_7fff", u"\u4e2d\uffff", "\\u20013?\\u-1?"},
+    RtfCase{"surrogate_pair", u"\U0001F600", "\\u-10179?\\u-8704?"},
+    RtfCase{"controls", u"\t\x01\x7f", "\\u9?\\u1?\\u127?"},
+    RtfCase{"nul_dropped", std::u16string(u"a\0b", 3), "ab"}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(RtfDocument, OneDocumentWithTheColoursInOrderOfUse)
+{
+    PreviewRuns runs;
+    renderNickname(u"^1R^7W^1r^0", runs);
+    EXPECT_EQ(rtfDocument(runs, "Tahoma", 36),
+              "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Tahoma;}}"
+              "{\\colortbl;\\red255\\green0\\blue0;\\red255\\green255\\blue255;}"
+              "\\f0\\fs36 \\cf1 R\\cf2 W\\cf1 r}");
+    // A slice of the shown characters, which may cut a piece and need no colour of its own.
+    SliceSink slice(runs, 2, 5);
+    renderNickname(u"^1abc^2de^3f", slice);
+    EXPECT_EQ(rtfDocument(runs, "Tahoma", 36), "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Tahoma;}}"
+                                               "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green255\\blue0;}"
+                                               "\\f0\\fs36 \\cf1 c\\cf2 de}");
+
+    renderNickname(u"", runs);
+    EXPECT_EQ(rtfDocument(runs, "Tahoma", 36),
+              "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Tahoma;}}{\\colortbl;}\\f0\\fs36 }");
+}
+
+} // namespace
+} // namespace hueprev::testing

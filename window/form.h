@@ -1,0 +1,61 @@
+#pragma once
+
+#include "window/previewbox.h"
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace hueprev {
+
+class TextBox;
+
+// How the keyboard focus came to the input.
+enum class FocusArrival { Keyboard, Other };
+
+// The window's behaviour, written once: its event procedures and every rule
+// of how the input and the preview answer the player. A front-end makes the
+// controls, forwards their events here and fetches clipboard or dropped text;
+// it decides nothing.
+class Form
+{
+public:
+    explicit Form(TextBox &txtIn, PreviewBox &txtOut,
+                  std::size_t shownEachSide = PreviewSlice::kShownEachSide)
+        : txtIn_(txtIn), preview_(txtOut, shownEachSide)
+    {}
+
+    // The input's text changed, however: the preview is rebuilt.
+    void txtIn_Change();
+    // A character typed in the input; setting keyAscii to 0 cancels it.
+    void txtIn_KeyPress(char16_t &keyAscii);
+    // A colour button: its code over the selection, the focus back to the input.
+    void cmdAddColor_Click(int index);
+
+    // The input's caret or selection moved without a change of its text.
+    void txtIn_CaretMove();
+    void txtIn_GotFocus(FocusArrival how);
+    // Before the control lets its selection go.
+    void txtIn_LostFocus();
+    // The clipboard's text, fetched by the front-end; none when it held no text.
+    void txtIn_Paste(std::optional<std::u16string_view> clip);
+    // Text dropped on the input at a position of its text.
+    void txtIn_Drop(std::u16string_view text, int position);
+
+    const CaretPreview &preview() const { return preview_; }
+
+private:
+    struct Selection
+    {
+        int start;
+        int length;
+    };
+
+    TextBox &txtIn_;
+    CaretPreview preview_;
+    // The selection the player left in the input when the focus went to a
+    // button, which the button still writes over.
+    std::optional<Selection> kept_;
+};
+
+} // namespace hueprev
