@@ -4,6 +4,7 @@
 #include "bench/names.h"
 #include "window/qt/mainwindow.h"
 #include "window/qt/richtextpreview.h"
+#include "window/qt/utf16.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -37,10 +38,9 @@ void fullRender(benchmark::State &state, bool codes)
     const QString name =
         QString::fromStdU16String(hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), codes));
     for (auto _ : state) {
-        {
-            hueprev::RichTextPreview preview(box);
-            hueprev::renderNickname(hueprev::u16view(name), preview);
-        }
+        hueprev::PreviewRuns runs;
+        hueprev::renderNickname(hueprev::u16view(name), runs);
+        hueprev::RichTextPreviewBox(box).rebuild(runs);
         layOutAndPaint(box->viewport());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));

@@ -38,6 +38,16 @@ class Commands(unittest.TestCase):
             self.assertEqual(app.preview_colors([1]), [1])
             self.assertEqual(app.close(), 0)
 
+    def test_tab_round_trip_keeps_the_name(self):
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("abc")
+            # Round the window back into the input, which selects all of it as
+            # it arrives; then on to button 1, and Space.
+            app.key(*["Tab"] * 12)
+            app.key("Tab", "Tab", "Tab", "space")
+            self.assertEqual(app.input_text(), "abc^1")
+            self.assertEqual(app.close(), 0)
+
     def test_undo_takes_out_exactly_the_code(self):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("ab")

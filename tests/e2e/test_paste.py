@@ -37,6 +37,16 @@ class Paste(unittest.TestCase):
             self.assertEqual(app.preview_colors([1, 2]), [1, 2])
             self.assertEqual(app.close(), 0)
 
+    def test_empty_paste_leaves_the_undo_history_alone(self):
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("abc")
+            app.set_clipboard("")
+            app.key("ctrl+v", "ctrl+z")
+            # The undo took out the typing, not a paste of nothing.
+            app.type("x")
+            self.assertEqual(app.input_text(), "x")
+            self.assertEqual(app.close(), 0)
+
 
 if __name__ == "__main__":
     unittest.main()

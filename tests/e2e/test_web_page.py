@@ -70,6 +70,23 @@ class Page(unittest.TestCase):
                     "return document.querySelectorAll('img, iframe, object, embed').length"), 0)
                 self.assertEqual(self.driver.execute_script("return document.scripts.length"), 1)
 
+    def test_dropped_text_is_joined_onto_one_line_as_one_edit(self):
+        self.open()
+        self.type("ab")
+        value = self.driver.execute_script("""
+            const input = document.getElementById('txtIn');
+            const data = new DataTransfer();
+            data.setData('text/plain', '^1one\\u2028two\\r\\nthree');
+            const box = input.getBoundingClientRect();
+            input.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true,
+                                                       clientX: box.right - 2, clientY: box.top + box.height / 2}));
+            return input.value;""")
+        self.assertEqual(value, "ab^1one two three")
+        self.assertEqual([(text, color) for _, _, _, text, color in self.preview()],
+                         [("ab", WHITE), ("one two three", RED)])
+        self.driver.execute_script("document.execCommand('undo')")
+        self.assertEqual(self.driver.execute_script("return document.getElementById('txtIn').value"), "ab")
+
     def test_hundred_thousand_characters_of_markup(self):
         self.open()
         name = "^1" + "<b>&amp;</b>" * (100_000 // 12)

@@ -1,46 +1,31 @@
 #include "window/qt/inputbox.h"
 
-#include "preview/linebreaks.h"
+#include "window/form.h"
 #include "window/qt/utf16.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalBlocker>
-#include <QValidator>
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace hueprev {
 
 namespace {
-// Keeps the nickname on one line: whatever way text arrives, each line break
-// becomes a space, as the box already displays it, so the input and the
-// preview agree. Pastes are joined before they arrive, keeping undo; this
-// catches the rest (a drop, the program setting the text).
-class SingleLine final : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override
-    {
-        const std::u16string_view all = u16view(input);
-        if (hasLineBreak(all)) {
-            const auto before = static_cast<std::size_t>(qBound(0, pos, static_cast<int>(input.size())));
-            pos = static_cast<int>(joinLines(all.substr(0, before)).size());
-            input = QString::fromStdU16String(joinLines(all));
-        }
-        return Acceptable;
-    }
-};
-
-bool clipboardHasText(QClipboard::Mode mode)
+// The clipboard's text, or none when it holds no text (an image, say).
+std::optional<std::u16string> clipboardText(QClipboard::Mode mode)
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData(mode);
-    return data != nullptr && data->hasText();
+    if (data == nullptr || !data->hasText()) {
+        return std::nullopt;
+    }
+    return data->text().toStdU16String();
 }
 } // namespace
 
@@ -48,8 +33,8 @@ InputBox::InputBox(QWidget *parent) : LongLineEdit(parent)
 {
     // Qt would otherwise cut a long paste at 32767 characters without a word.
     setMaxLength(std::numeric_limits<int>::max());
-    setValidator(new SingleLine(this));
     connect(this, &QLineEdit::textChanged, this, &InputBox::textChanged);
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { form_->txtIn_CaretMove(); });
 }
 
 std::u16string InputBox::text() const
@@ -57,27 +42,38 @@ std::u16string InputBox::text() const
     return QLineEdit::text().toStdU16String();
 }
 
+int InputBox::selStart() const
+{
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+int InputBox::selLength() const
+{
+    return selectionLength();
+}
+
+int InputBox::caret() const
+{
+    return cursorPosition();
+}
+
 void InputBox::setSelStart(int position)
 {
-    kept_.reset();
     setCursorPosition(position);
     deselect();
 }
 
 void InputBox::setSelLength(int length)
 {
-    kept_.reset();
     setSelection(cursorPosition(), length);
 }
 
 void InputBox::setSelText(std::u16string_view text)
 {
-    if (kept_ && !hasFocus()) {
-        setSelection(kept_->start, kept_->length);
-    }
-    kept_.reset();
+    // An undo step of its own, which later typing does not join.
     startUndoStep();
     insert(toQString(text));
+    startUndoStep();
 }
 
 void InputBox::setFocus()
@@ -87,13 +83,12 @@ void InputBox::setFocus()
 
 void InputBox::textChanged()
 {
-    kept_.reset();
     const QString now = QLineEdit::text();
     if (!replaying_) {
         trimUndo(now);
     }
     previous_ = now;
-    emit change();
+    form_->txtIn_Change();
 }
 
 void InputBox::startUndoStep()
@@ -112,17 +107,8 @@ void InputBox::startUndoStep()
 
 void InputBox::paste(QClipboard::Mode mode)
 {
-    // No text (an image, say): the name and its selection stay as they are.
-    if (!clipboardHasText(mode)) {
-        return;
-    }
-    const QString clip = QGuiApplication::clipboard()->text(mode);
-    if (clip.isEmpty() && !hasSelectedText()) {
-        return;
-    }
-    startUndoStep();
-    insert(hasLineBreak(u16view(clip)) ? toQString(joinLines(u16view(clip))) : clip);
-    startUndoStep();
+    const std::optional<std::u16string> clip = clipboardText(mode);
+    form_->txtIn_Paste(clip ? std::optional<std::u16string_view>(*clip) : std::nullopt);
 }
 
 void InputBox::undoOrRedo(void (QLineEdit::*step)())
@@ -183,7 +169,7 @@ void InputBox::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter || typed.size() == 1) {
         char16_t keyAscii = enter ? u'\r' : typed.front().unicode();
-        emit keyPress(keyAscii);
+        form_->txtIn_KeyPress(keyAscii);
         if (keyAscii == 0) {
             return;
         }
@@ -219,7 +205,7 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
     menu.addSeparator();
     add("Cu&t", QKeySequence::Cut, selected, [this] { cut(); });
     add("&Copy", QKeySequence::Copy, selected, [this] { copy(); });
-    add("&Paste", QKeySequence::Paste, clipboardHasText(QClipboard::Clipboard),
+    add("&Paste", QKeySequence::Paste, clipboardText(QClipboard::Clipboard).has_value(),
         [this] { paste(QClipboard::Clipboard); });
     add("Delete", QKeySequence::UnknownKey, selected, [this] { del(); });
     menu.addSeparator();
@@ -230,17 +216,28 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
 
 void InputBox::focusInEvent(QFocusEvent *event)
 {
-    kept_.reset();
     LongLineEdit::focusInEvent(event);
+    const bool keyboard = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    form_->txtIn_GotFocus(keyboard ? FocusArrival::Keyboard : FocusArrival::Other);
 }
 
 void InputBox::focusOutEvent(QFocusEvent *event)
 {
     // Before QLineEdit deselects.
-    if (hasSelectedText()) {
-        kept_ = Selection{selectionStart(), selectionLength()};
-    }
+    form_->txtIn_LostFocus();
     LongLineEdit::focusOutEvent(event);
+}
+
+void InputBox::dropEvent(QDropEvent *event)
+{
+    // A move within the box is QLineEdit's own; text from elsewhere is the form's.
+    if (event->source() == this || !event->mimeData()->hasText()) {
+        LongLineEdit::dropEvent(event);
+        return;
+    }
+    // Dragging over the box has put its caret where the text lands.
+    form_->txtIn_Drop(event->mimeData()->text().toStdU16String(), cursorPosition());
+    event->acceptProposedAction();
 }
 
 } // namespace hueprev

@@ -5,14 +5,13 @@
 
 #include <QClipboard>
 
-#include <optional>
-
 namespace hueprev {
 
-// The input box, txtIn: one line of any length, in the classic text-box model
-// (SelStart, SelLength, SelText) with Change and KeyPress events. It keeps its
-// selection while a button has the focus, keeps the name on one line however
-// text arrives, and bounds QLineEdit's undo history.
+class Form;
+
+// The input box, txtIn: one line of any length in the classic text-box model
+// (SelStart, SelLength, SelText). It forwards its events to the form and
+// fetches the clipboard's text for it, and bounds QLineEdit's undo history.
 class InputBox : public LongLineEdit, public TextBox
 {
     Q_OBJECT
@@ -24,17 +23,16 @@ public:
     static constexpr qsizetype kUndoBudget = qsizetype{1} << 20;
 
     explicit InputBox(QWidget *parent = nullptr);
+    void bind(Form &form) { form_ = &form; }
 
     std::u16string text() const override;
+    int selStart() const override;
+    int selLength() const override;
+    int caret() const override;
     void setSelStart(int position) override;
     void setSelLength(int length) override;
     void setSelText(std::u16string_view text) override;
     void setFocus() override;
-
-signals:
-    void change();
-    // A typed character; setting keyAscii to 0 cancels the key.
-    void keyPress(char16_t &keyAscii);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -42,24 +40,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    struct Selection
-    {
-        int start;
-        int length;
-    };
     void textChanged();
-    // Pastes with the lines joined, as an undo step of its own. A fix-up by the
-    // validator would go through QLineEdit's set-text path and wipe undo.
     void paste(QClipboard::Mode mode);
     void undoOrRedo(void (QLineEdit::*step)());
     void startUndoStep();
     void trimUndo(const QString &now);
 
-    // QLineEdit drops its selection when it loses focus; a button pressed
-    // from the keyboard must still replace what the user had selected.
-    std::optional<Selection> kept_;
+    Form *form_ = nullptr;
     QString previous_;       // the text before the latest change
     qsizetype undoCost_ = 0; // characters recorded in QLineEdit's history
     bool replaying_ = false; // an undo or redo is changing the text

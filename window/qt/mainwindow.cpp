@@ -1,14 +1,14 @@
 #include "window/qt/mainwindow.h"
 
-#include "preview/colorcodes.h"
-#include "ui_mainwindow.h"
-#include "window/commands.h"
 #include "window/facts.h"
-#include "window/previewbox.h"
+#include "window/form.h"
+#include "window/qt/inputbox.h"
 #include "window/qt/richtextpreview.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
+#include <QTextEdit>
+#include <QToolButton>
 
 // Resources compiled into a static library must be registered by hand.
 static void initResources()
@@ -19,12 +19,46 @@ static void initResources()
 namespace hueprev {
 
 namespace {
+using facts::Kind;
+
 // Debian's fonts-wine ships a free Tahoma, the window's font, where fontconfig
 // does not look. Without it Qt falls back to a similar sans-serif.
 void addTahoma()
 {
-    [[maybe_unused]] static const int id =
-        QFontDatabase::addApplicationFont(QString::fromLatin1(kTahomaPath));
+    [[maybe_unused]] static const int id = QFontDatabase::addApplicationFont(QStringLiteral(HUEPREV_TAHOMA));
+}
+
+QString qstring(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QTextEdit *makePreview(QWidget *parent)
+{
+    auto *box = new QTextEdit(parent);
+    QPalette palette = box->palette();
+    const ColorValue background = facts::kPreviewBackground;
+    palette.setColor(QPalette::Base, QColor(redOf(background), greenOf(background), blueOf(background)));
+    box->setPalette(palette);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    box->setTabChangesFocus(true);
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    box->document()->setDocumentMargin(2);
+    return box;
+}
+
+QToolButton *makeButton(int index, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    // Reached by Tab; a click leaves the focus, and the selection, in the input.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setIcon(QIcon(QStringLiteral(":/buttons/code%1.gif").arg(index)));
+    button->setIconSize(QSize(facts::kPicturePixels, facts::kPicturePixels));
+    return button;
 }
 } // namespace
 
@@ -38,55 +72,58 @@ QIcon applicationIcon()
     return icon;
 }
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent), ui_(std::make_unique<Ui::frmMain>())
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     initResources();
     addTahoma();
-    ui_->setupUi(this);
+    setObjectName(QLatin1String(facts::kFormName));
+    setWindowTitle(QLatin1String(facts::kCaption));
     setWindowIcon(applicationIcon());
+    setFixedSize(facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    // Designer stores whole point sizes only.
-    QFont inputFont = ui_->txtIn->font();
-    inputFont.setPointSizeF(facts::controlOf(facts::Kind::InputBox).points);
-    ui_->txtIn->setFont(inputFont);
-    ui_->txtOut->document()->setDocumentMargin(2);
-
-    for (int index = 0; index < kColorCount; ++index) {
-        auto *button = findChild<QAbstractButton *>(QStringLiteral("cmdAddColor_%1").arg(index));
-        ui_->cmdAddColor->setId(button, index);
+    auto *buttons = new QButtonGroup(this);
+    buttons->setObjectName(QLatin1String(facts::kButtonArrayName));
+    // Made in tab order, which Qt's focus chain follows.
+    for (const facts::Control &control : facts::kControls) {
+        QWidget *widget = nullptr;
+        switch (control.kind) {
+        case Kind::InputBox:
+            widget = txtIn_ = new InputBox(this);
+            break;
+        case Kind::PreviewBox:
+            widget = txtOut_ = makePreview(this);
+            break;
+        case Kind::ColorButton:
+            auto *button = makeButton(control.index, this);
+            buttons->addButton(button, control.index);
+            widget = button;
+            break;
+        }
+        widget->setObjectName(qstring(facts::objectName(control)));
+        widget->setGeometry(facts::pixels(control.left), facts::pixels(control.top),
+                            facts::pixels(control.width), facts::pixels(control.height));
+        if (control.points > 0) {
+            QFont font(QLatin1String(facts::kFontFace));
+            font.setPointSizeF(control.points);
+            widget->setFont(font);
+        }
+        widget->setAccessibleName(qstring(facts::accessibleName(control)));
+        widget->setAccessibleDescription(qstring(facts::accessibleDescription(control)));
+        widget->setToolTip(qstring(facts::toolTip(control)));
     }
 
-    txtOut_ = std::make_unique<RichTextPreviewBox>(ui_->txtOut);
-    preview_ = std::make_unique<CaretPreview>(*txtOut_);
-    connect(ui_->txtIn, &InputBox::change, this, &MainWindow::txtIn_Change);
-    connect(ui_->txtIn, &QLineEdit::cursorPositionChanged, this, &MainWindow::txtIn_CaretMove);
-    connect(ui_->txtIn, &InputBox::keyPress, this, &MainWindow::txtIn_KeyPress);
-    connect(ui_->cmdAddColor, &QButtonGroup::idClicked, this, &MainWindow::cmdAddColor_Click);
+    preview_ = std::make_unique<RichTextPreviewBox>(txtOut_);
+    form_ = std::make_unique<Form>(*txtIn_, *preview_);
+    txtIn_->bind(*form_);
+    connect(buttons, &QButtonGroup::idClicked, this, [this](int index) { form_->cmdAddColor_Click(index); });
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::txtIn_Change()
+MainWindow::~MainWindow()
 {
-    const QString text = ui_->txtIn->QLineEdit::text();
-    preview_->textChanged(u16view(text), ui_->txtIn->cursorPosition());
-}
-
-void MainWindow::txtIn_CaretMove(int, int caret)
-{
-    preview_->caretMoved(caret, *ui_->txtIn);
-}
-
-void MainWindow::txtIn_KeyPress(char16_t &keyAscii)
-{
-    selectAllOnEnter(*ui_->txtIn, keyAscii);
-}
-
-void MainWindow::cmdAddColor_Click(int index)
-{
-    addColorCode(*ui_->txtIn, index);
+    // The input goes first: closing the window moves its focus, which it reports to the form.
+    delete txtIn_;
 }
 
 } // namespace hueprev

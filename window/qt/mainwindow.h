@@ -5,22 +5,19 @@
 
 #include <memory>
 
-namespace Ui {
-class frmMain;
-}
+class QTextEdit;
 
 namespace hueprev {
 
-class CaretPreview;
+class Form;
+class InputBox;
 class RichTextPreviewBox;
-
-// Where Debian installs the Tahoma the window uses, when it is there.
-inline constexpr const char *kTahomaPath = "/usr/share/wine/fonts/tahoma.ttf";
 
 // The icon at every size drawn for it.
 QIcon applicationIcon();
 
-// The one window: the input box, the row of colour buttons and the preview.
+// The one window, built from the window's facts: the input box, the row of
+// colour buttons and the preview. Its behaviour is the form's.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -29,15 +26,10 @@ public:
     ~MainWindow() override;
 
 private:
-    void txtIn_Change();
-    void txtIn_KeyPress(char16_t &keyAscii);
-    void cmdAddColor_Click(int index);
-    // The preview shows the part of the name where the input's caret is.
-    void txtIn_CaretMove(int from, int caret);
-
-    std::unique_ptr<Ui::frmMain> ui_;
-    std::unique_ptr<RichTextPreviewBox> txtOut_;
-    std::unique_ptr<CaretPreview> preview_;
+    InputBox *txtIn_ = nullptr;
+    QTextEdit *txtOut_ = nullptr;
+    std::unique_ptr<RichTextPreviewBox> preview_;
+    std::unique_ptr<Form> form_;
 };
 
 } // namespace hueprev

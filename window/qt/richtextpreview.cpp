@@ -1,7 +1,8 @@
 #include "window/qt/richtextpreview.h"
 
-#include "preview/linebreaks.h"
+#include "window/qt/utf16.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -10,18 +11,15 @@
 namespace hueprev {
 
 namespace {
-// QTextCursor::insertText starts a new paragraph at these; the preview is one line.
+// QTextCursor::insertText starts a new frame at these; the preview is one line.
 constexpr char16_t kBeginningOfFrame = 0xFDD0;
 constexpr char16_t kEndOfFrame = 0xFDD1;
 
-QString previewText(std::u16string_view text)
+QString documentText(std::u16string_view text)
 {
     QString s = toQString(text);
     for (QChar &c : s) {
-        const char16_t u = c.unicode();
-        if (isLineBreak(u)) {
-            c = QChar(u' ');
-        } else if (u == kBeginningOfFrame || u == kEndOfFrame) {
+        if (c.unicode() == kBeginningOfFrame || c.unicode() == kEndOfFrame) {
             c = QChar::ReplacementCharacter;
         }
     }
@@ -29,23 +27,25 @@ QString previewText(std::u16string_view text)
 }
 } // namespace
 
-RichTextPreview::RichTextPreview(QTextEdit *box) : cursor_(box->document())
+RichTextPreviewBox::RichTextPreviewBox(QTextEdit *box) : box_(box)
 {
-    if (box->document()->isUndoRedoEnabled()) {
-        box->document()->setUndoRedoEnabled(false);
-    }
-    cursor_.beginEditBlock();
+    box_->document()->setUndoRedoEnabled(false);
 }
 
-RichTextPreview::~RichTextPreview()
+void RichTextPreviewBox::rebuild(const PreviewRuns &runs)
 {
-    cursor_.endEditBlock();
-}
-
-void RichTextPreviewBox::rebuild(const Render &render)
-{
-    RichTextPreview preview(box_);
-    render(preview);
+    QTextCursor cursor(box_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    // A fresh format, so nothing of the last render's formatting lingers.
+    cursor.setBlockCharFormat(QTextCharFormat());
+    runs.forEach([&](std::u16string_view text, ColorValue color) {
+        QTextCharFormat format;
+        format.setForeground(QColor(redOf(color), greenOf(color), blueOf(color)));
+        cursor.insertText(documentText(text), format);
+    });
+    cursor.endEditBlock();
 }
 
 void RichTextPreviewBox::showPosition(std::size_t position)
@@ -56,32 +56,6 @@ void RichTextPreviewBox::showPosition(std::size_t position)
         std::min(position, static_cast<std::size_t>(box_->document()->characterCount() - 1))));
     box_->setTextCursor(at);
     box_->ensureCursorVisible();
-}
-
-void RichTextPreview::clear()
-{
-    cursor_.select(QTextCursor::Document);
-    cursor_.removeSelectedText();
-    // A fresh format, so nothing of the last render's formatting lingers.
-    cursor_.setBlockCharFormat(QTextCharFormat());
-    format_ = QTextCharFormat();
-}
-
-void RichTextPreview::caretToStart()
-{
-    cursor_.movePosition(QTextCursor::Start);
-}
-
-void RichTextPreview::setColor(ColorValue color)
-{
-    format_.setForeground(QColor(redOf(color), greenOf(color), blueOf(color)));
-}
-
-void RichTextPreview::insert(std::u16string_view text)
-{
-    if (!text.empty()) {
-        cursor_.insertText(previewText(text), format_);
-    }
 }
 
 } // namespace hueprev

@@ -1,15 +1,22 @@
 #pragma once
 
+#include "preview/runs.h"
+
 #include <cstdint>
 
 // The DOM operations the page implements (dom.js). Text crosses as UTF-16
-// in the module's memory; positions count UTF-16 units.
+// in the module's memory; positions count UTF-16 units; geometry is in CSS pixels.
 extern "C" {
-void hueprev_dom_open(const char *caption, int width, int height, const char *fontFace);
-// kind: 0 the input box, 1 the preview box, 2 a colour button. Geometry in CSS pixels.
-void hueprev_dom_add_control(int kind, int index, int left, int top, int width, int height, double points,
-                             const char *name, const char *description, const char *toolTip);
-void hueprev_dom_bind(std::uint32_t previewBackground);
+void hueprev_dom_open(const char *formId, const char *caption, int width, int height, const char *fontFace);
+// Each control is appended to the form in tab order.
+void hueprev_dom_add_input(const char *id, int left, int top, int width, int height, double points,
+                           const char *name, const char *description);
+void hueprev_dom_add_preview(const char *id, int left, int top, int width, int height, double points,
+                             const char *name, const char *description, std::uint32_t background);
+void hueprev_dom_add_button(const char *id, int index, int left, int top, int width, int height,
+                            int picturePixels, const char *name, const char *description,
+                            const char *toolTip);
+void hueprev_dom_bind();
 
 int hueprev_dom_input_length();
 void hueprev_dom_input_read(char16_t *into);
@@ -20,7 +27,7 @@ void hueprev_dom_input_select(int start, int end);
 void hueprev_dom_input_replace(const char16_t *text, int length);
 void hueprev_dom_input_focus();
 
-// `runs` holds a colour and a length for each of `count` runs of `text`.
-void hueprev_dom_preview_show(const char16_t *text, const std::uint32_t *runs, int count);
+// `count` runs of `text`, in order.
+void hueprev_dom_preview_show(const char16_t *text, const hueprev::PreviewRun *runs, int count);
 void hueprev_dom_preview_show_position(int position);
 }

@@ -25,7 +25,7 @@ mergeInto(LibraryManager.library, {
       if (name === undefined) {
         name = HP.colors[color] = 'color' + color;
         var sheet = document.getElementById('colors').sheet;
-        sheet.insertRule('#txtOut .' + name + ' { color: ' + HP.rgb(color) + '; }', sheet.cssRules.length);
+        sheet.insertRule('.preview .' + name + ' { color: ' + HP.rgb(color) + '; }', sheet.cssRules.length);
       }
       return name;
     },
@@ -39,39 +39,23 @@ mergeInto(LibraryManager.library, {
   },
 
   hueprev_dom_open__deps: ['$HP'],
-  hueprev_dom_open: function (caption, width, height, fontFace) {
+  hueprev_dom_open: function (formId, caption, width, height, fontFace) {
     document.title = UTF8ToString(caption);
-    HP.form = document.getElementById('frmMain');
-    HP.form.style.width = width + 'px';
-    HP.form.style.height = height + 'px';
-    HP.form.style.fontFamily = '"' + UTF8ToString(fontFace) + '", hueprev-tahoma, sans-serif';
+    var form = HP.form = document.createElement('div');
+    form.id = UTF8ToString(formId);
+    form.className = 'form';
+    form.style.width = width + 'px';
+    form.style.height = height + 'px';
+    form.style.fontFamily = '"' + UTF8ToString(fontFace) + '", hueprev-tahoma, sans-serif';
+    document.getElementById('page').appendChild(form);
   },
 
-  hueprev_dom_add_control__deps: ['$HP'],
-  hueprev_dom_add_control: function (kind, index, left, top, width, height, points, name, description, tip) {
-    var control;
-    if (kind === 0) {
-      control = document.createElement('input');
-      control.type = 'text';
-      control.id = 'txtIn';
-      control.spellcheck = false;
-      control.autocomplete = 'off';
-      HP.txtIn = control;
-    } else if (kind === 1) {
-      control = document.createElement('div');
-      control.id = 'txtOut';
-      control.tabIndex = 0;
-      control.setAttribute('role', 'textbox');
-      control.setAttribute('aria-readonly', 'true');
-      HP.txtOut = control;
-    } else {
-      control = document.createElement('button');
-      control.type = 'button';
-      control.id = 'cmdAddColor_' + index;
-      control.className = 'code' + index;
-      control.title = UTF8ToString(tip);
-      control.addEventListener('click', function () { _hueprev_cmdAddColor_Click(index); });
-    }
+  // Made as the facts describe it and appended to the form, which keeps them in tab order.
+  $HP_control__deps: ['$HP'],
+  $HP_control: function (tag, className, id, left, top, width, height, points, name, description) {
+    var control = document.createElement(tag);
+    control.id = UTF8ToString(id);
+    control.className = className;
     control.setAttribute('aria-label', UTF8ToString(name));
     control.setAttribute('aria-description', UTF8ToString(description));
     control.style.left = left + 'px';
@@ -81,28 +65,78 @@ mergeInto(LibraryManager.library, {
     if (points > 0) {
       control.style.fontSize = points + 'pt';
     }
-    HP.form.appendChild(control); // in tab order
+    HP.form.appendChild(control);
+    return control;
+  },
+
+  hueprev_dom_add_input__deps: ['$HP', '$HP_control'],
+  hueprev_dom_add_input: function (id, left, top, width, height, points, name, description) {
+    var input = HP.txtIn = HP_control('input', 'input', id, left, top, width, height, points, name, description);
+    input.type = 'text';
+    input.spellcheck = false;
+    input.autocomplete = 'off';
+  },
+
+  hueprev_dom_add_preview__deps: ['$HP', '$HP_control'],
+  hueprev_dom_add_preview: function (id, left, top, width, height, points, name, description, background) {
+    var box = HP.txtOut = HP_control('div', 'preview', id, left, top, width, height, points, name, description);
+    box.tabIndex = 0;
+    box.setAttribute('role', 'textbox');
+    box.setAttribute('aria-readonly', 'true');
+    box.style.backgroundColor = HP.rgb(background);
+    // One line, centred in the box as the rich-text control centres it.
+    box.style.lineHeight = box.clientHeight + 'px';
+  },
+
+  hueprev_dom_add_button__deps: ['$HP', '$HP_control'],
+  hueprev_dom_add_button: function (id, index, left, top, width, height, picture, name, description, tip) {
+    var button = HP_control('button', 'code' + index, id, left, top, width, height, 0, name, description);
+    button.type = 'button';
+    button.title = UTF8ToString(tip);
+    button.style.backgroundSize = picture + 'px ' + picture + 'px';
+    // A press leaves the focus, and a phone's keyboard, with the input.
+    button.addEventListener('mousedown', function (event) { event.preventDefault(); });
+    button.addEventListener('click', function () { _hueprev_cmdAddColor_Click(index); });
   },
 
   hueprev_dom_bind__deps: ['$HP'],
-  hueprev_dom_bind: function (background) {
+  hueprev_dom_bind: function () {
     var input = HP.txtIn;
-    HP.txtOut.style.backgroundColor = HP.rgb(background);
     input.addEventListener('input', function () { _hueprev_txtIn_Change(); });
     input.addEventListener('keydown', function (event) {
       if (event.key === 'Enter' && !event.isComposing && _hueprev_txtIn_KeyPress(13) === 0) {
         event.preventDefault();
       }
     });
-    // The name keeps every line of a paste, joined as the desktop joins them.
+    // WebKit lists no types for another program's text, though it hands the text over.
     input.addEventListener('paste', function (event) {
       event.preventDefault();
       var data = event.clipboardData;
-      if (data && Array.prototype.indexOf.call(data.types, 'text/plain') >= 0) {
-        HP.lend(data.getData('text/plain'));
-        _hueprev_txtIn_Paste();
-      }
+      var text = data ? data.getData('text/plain') : '';
+      var hasText = text !== '' || (data && Array.prototype.indexOf.call(data.types, 'text/plain') >= 0);
+      HP.lend(text);
+      _hueprev_txtIn_Paste(hasText ? 1 : 0);
     });
+    // A move within the input is the browser's own; text from elsewhere is the form's.
+    var dragging = false;
+    input.addEventListener('dragstart', function () { dragging = true; });
+    input.addEventListener('dragend', function () { dragging = false; });
+    input.addEventListener('drop', function (event) {
+      if (dragging || !event.dataTransfer) {
+        return;
+      }
+      event.preventDefault();
+      var at = document.caretPositionFromPoint ? document.caretPositionFromPoint(event.clientX, event.clientY)
+                                               : null;
+      HP.lend(event.dataTransfer.getData('text/plain'));
+      _hueprev_txtIn_Drop(at && at.offsetNode === input ? at.offset : input.selectionStart);
+    });
+    // Whether the focus is about to arrive from the keyboard.
+    var tabbing = false;
+    document.addEventListener('keydown', function (event) { tabbing = event.key === 'Tab'; }, true);
+    document.addEventListener('pointerdown', function () { tabbing = false; }, true);
+    input.addEventListener('focus', function () { _hueprev_txtIn_GotFocus(tabbing ? 1 : 0); });
+    input.addEventListener('blur', function () { _hueprev_txtIn_LostFocus(); });
     document.addEventListener('selectionchange', function () {
       if (document.activeElement === input) {
         _hueprev_txtIn_CaretMove();
@@ -164,18 +198,31 @@ mergeInto(LibraryManager.library, {
 
   hueprev_dom_preview_show__deps: ['$HP'],
   hueprev_dom_preview_show: function (text, runs, count) {
-    var pieces = document.createDocumentFragment();
+    // The runs' spans are kept and only their text and class change: Chromium
+    // ends an undo step of typing whenever a node is added or removed.
+    var box = HP.txtOut;
+    var span = box.firstChild;
     var at = text;
     for (var i = 0; i < count; ++i) {
       var color = HEAPU32[(runs >> 2) + 2 * i];
       var length = HEAPU32[(runs >> 2) + 2 * i + 1];
-      var span = document.createElement('span');
-      span.className = HP.colorClass(color);
-      span.appendChild(document.createTextNode(HP.text(at, length)));
-      pieces.appendChild(span);
+      if (span === null) {
+        span = box.appendChild(document.createElement('span'));
+        span.appendChild(document.createTextNode(''));
+      }
+      var name = HP.colorClass(color);
+      if (span.className !== name) {
+        span.className = name;
+      }
+      span.firstChild.data = HP.text(at, length);
       at += 2 * length;
+      span = span.nextSibling;
     }
-    HP.txtOut.replaceChildren(pieces);
+    while (span !== null) {
+      var next = span.nextSibling;
+      box.removeChild(span);
+      span = next;
+    }
   },
 
   // Scrolls as little as brings the position into view, as a line edit does.

@@ -1,6 +1,5 @@
 #include "window/web/dominputbox.h"
 
-#include "preview/linebreaks.h"
 #include "window/web/dom.h"
 
 namespace hueprev::web {
@@ -10,6 +9,21 @@ std::u16string DomInputBox::text() const
     std::u16string value(static_cast<std::size_t>(hueprev_dom_input_length()), u'\0');
     hueprev_dom_input_read(value.data());
     return value;
+}
+
+int DomInputBox::selStart() const
+{
+    return hueprev_dom_input_selection_start();
+}
+
+int DomInputBox::selLength() const
+{
+    return hueprev_dom_input_selection_end() - hueprev_dom_input_selection_start();
+}
+
+int DomInputBox::caret() const
+{
+    return hueprev_dom_input_caret();
 }
 
 void DomInputBox::setSelStart(int position)
@@ -31,19 +45,6 @@ void DomInputBox::setSelText(std::u16string_view text)
 void DomInputBox::setFocus()
 {
     hueprev_dom_input_focus();
-}
-
-int DomInputBox::caret() const
-{
-    return hueprev_dom_input_caret();
-}
-
-void DomInputBox::paste(std::u16string_view clip)
-{
-    if (clip.empty() && hueprev_dom_input_selection_start() == hueprev_dom_input_selection_end()) {
-        return;
-    }
-    setSelText(joinLines(clip));
 }
 
 } // namespace hueprev::web

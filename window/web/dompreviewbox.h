@@ -8,7 +8,7 @@ namespace hueprev::web {
 class DomPreviewBox final : public PreviewBox
 {
 public:
-    void rebuild(const Render &render) override;
+    void rebuild(const PreviewRuns &runs) override;
     void showPosition(std::size_t position) override;
 };
 

@@ -1,14 +1,14 @@
 // The web front-end: the window built from its facts on the page, and the
-// event procedures the page's events are bound to.
-#include "window/commands.h"
+// page's events forwarded to the form.
 #include "window/facts.h"
-#include "window/previewbox.h"
+#include "window/form.h"
 #include "window/web/dom.h"
 #include "window/web/dominputbox.h"
 #include "window/web/dompreviewbox.h"
 
 #include <emscripten.h>
 
+#include <optional>
 #include <string>
 
 namespace hueprev::web {
@@ -23,13 +23,13 @@ struct FrmMain
 {
     DomInputBox txtIn;
     DomPreviewBox txtOut;
-    CaretPreview preview{txtOut, kShownEachSide};
+    Form form{txtIn, txtOut, kShownEachSide};
 };
 
-FrmMain &frmMain()
+Form &form()
 {
     static FrmMain window;
-    return window;
+    return window.form;
 }
 
 // Text the page hands over, such as a paste.
@@ -41,47 +41,72 @@ std::u16string &handedOver()
 
 void open()
 {
-    hueprev_dom_open(facts::kCaption, facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight),
-                     facts::kFontFace);
+    using facts::pixels;
+    hueprev_dom_open(facts::kFormName, facts::kCaption, pixels(facts::kClientWidth),
+                     pixels(facts::kClientHeight), facts::kFontFace);
     for (const facts::Control &control : facts::kControls) {
-        hueprev_dom_add_control(
-            static_cast<int>(control.kind), control.index, facts::pixels(control.left),
-            facts::pixels(control.top), facts::pixels(control.width), facts::pixels(control.height),
-            control.points, facts::accessibleName(control).c_str(),
-            facts::accessibleDescription(control).c_str(), facts::toolTip(control).c_str());
+        const std::string id = facts::objectName(control);
+        const std::string name = facts::accessibleName(control);
+        const std::string description = facts::accessibleDescription(control);
+        const int left = pixels(control.left);
+        const int top = pixels(control.top);
+        const int width = pixels(control.width);
+        const int height = pixels(control.height);
+        switch (control.kind) {
+        case facts::Kind::InputBox:
+            hueprev_dom_add_input(id.c_str(), left, top, width, height, control.points, name.c_str(),
+                                  description.c_str());
+            break;
+        case facts::Kind::PreviewBox:
+            hueprev_dom_add_preview(id.c_str(), left, top, width, height, control.points, name.c_str(),
+                                    description.c_str(), facts::kPreviewBackground);
+            break;
+        case facts::Kind::ColorButton:
+            hueprev_dom_add_button(id.c_str(), control.index, left, top, width, height, facts::kPicturePixels,
+                                   name.c_str(), description.c_str(), facts::toolTip(control).c_str());
+            break;
+        }
     }
-    hueprev_dom_bind(facts::kPreviewBackground);
+    hueprev_dom_bind();
 }
 
 } // namespace
 } // namespace hueprev::web
 
-using hueprev::web::frmMain;
+using hueprev::web::form;
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_Change()
 {
-    auto &window = frmMain();
-    window.preview.textChanged(window.txtIn.text(), window.txtIn.caret());
+    form().txtIn_Change();
 }
 
 EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_CaretMove()
 {
-    auto &window = frmMain();
-    window.preview.caretMoved(window.txtIn.caret(), window.txtIn);
+    form().txtIn_CaretMove();
 }
 
 EMSCRIPTEN_KEEPALIVE int hueprev_txtIn_KeyPress(int keyAscii)
 {
     auto key = static_cast<char16_t>(keyAscii);
-    hueprev::selectAllOnEnter(frmMain().txtIn, key);
+    form().txtIn_KeyPress(key);
     return key;
 }
 
 EMSCRIPTEN_KEEPALIVE void hueprev_cmdAddColor_Click(int index)
 {
-    hueprev::addColorCode(frmMain().txtIn, index);
+    form().cmdAddColor_Click(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_GotFocus(int byKeyboard)
+{
+    form().txtIn_GotFocus(byKeyboard != 0 ? hueprev::FocusArrival::Keyboard : hueprev::FocusArrival::Other);
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_LostFocus()
+{
+    form().txtIn_LostFocus();
 }
 
 EMSCRIPTEN_KEEPALIVE char16_t *hueprev_buffer(int length)
@@ -91,9 +116,17 @@ EMSCRIPTEN_KEEPALIVE char16_t *hueprev_buffer(int length)
     return text.data();
 }
 
-EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_Paste()
+// The clipboard's text is in the buffer, when it held any.
+EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_Paste(int hasText)
 {
-    frmMain().txtIn.paste(hueprev::web::handedOver());
+    const std::u16string &text = hueprev::web::handedOver();
+    form().txtIn_Paste(hasText != 0 ? std::optional<std::u16string_view>(text) : std::nullopt);
+}
+
+// The dropped text is in the buffer.
+EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_Drop(int position)
+{
+    form().txtIn_Drop(hueprev::web::handedOver(), position);
 }
 }
 

@@ -1,6 +1,7 @@
 #include "window/win32/edittextbox.h"
 
-#include "preview/linebreaks.h"
+#include "window/form.h"
+#include "window/win32/clipboard.h"
 
 #include <commctrl.h>
 
@@ -13,7 +14,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 } // namespace
 
-EditTextBox::EditTextBox(HWND edit, EditEvents &events) : edit_(edit), events_(events)
+EditTextBox::EditTextBox(HWND edit) : edit_(edit)
 {
     // The default limit cuts typing and pastes at 30,000 characters.
     SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
@@ -34,6 +35,51 @@ std::u16string EditTextBox::text() const
     return {reinterpret_cast<const char16_t *>(buffer.data()), static_cast<std::size_t>(length)};
 }
 
+void EditTextBox::selection(int &from, int &to) const
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    from = static_cast<int>(start);
+    to = static_cast<int>(end);
+}
+
+int EditTextBox::selStart() const
+{
+    int from = 0;
+    int to = 0;
+    selection(from, to);
+    return from;
+}
+
+int EditTextBox::selLength() const
+{
+    int from = 0;
+    int to = 0;
+    selection(from, to);
+    return to - from;
+}
+
+int EditTextBox::caret() const
+{
+    int start = 0;
+    int end = 0;
+    selection(start, end);
+    if (start == end) {
+        anchor_ = start;
+        caret_ = start;
+    } else if (start == anchor_) {
+        caret_ = end;
+    } else if (end == anchor_) {
+        caret_ = start;
+    } else {
+        // Made at once (a double-click, select all): the caret is at its end.
+        anchor_ = start;
+        caret_ = end;
+    }
+    return caret_;
+}
+
 void EditTextBox::setSelStart(int position)
 {
     SendMessageW(edit_, EM_SETSEL, position, position);
@@ -42,11 +88,10 @@ void EditTextBox::setSelStart(int position)
 
 void EditTextBox::setSelLength(int length)
 {
-    DWORD start = 0;
-    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    SendMessageW(edit_, EM_SETSEL, start, start + static_cast<DWORD>(length));
-    anchor_ = static_cast<int>(start);
-    caret_ = anchor_ + length;
+    const int start = selStart();
+    SendMessageW(edit_, EM_SETSEL, start, start + length);
+    anchor_ = start;
+    caret_ = start + length;
 }
 
 void EditTextBox::setSelText(std::u16string_view text)
@@ -63,53 +108,11 @@ void EditTextBox::setFocus()
     SetFocus(edit_);
 }
 
-int EditTextBox::caret()
-{
-    DWORD from = 0;
-    DWORD to = 0;
-    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-    const auto start = static_cast<int>(from);
-    const auto end = static_cast<int>(to);
-    if (start == end) {
-        anchor_ = start;
-        caret_ = start;
-    } else if (start == anchor_) {
-        caret_ = end;
-    } else if (end == anchor_) {
-        caret_ = start;
-    } else {
-        // Made at once (a double-click, select all): the caret is at its end.
-        anchor_ = start;
-        caret_ = end;
-    }
-    return caret_;
-}
-
-void EditTextBox::paste()
-{
-    std::optional<std::u16string> clip;
-    if (OpenClipboard(edit_) != FALSE) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            if (const auto *chars = static_cast<const char16_t *>(GlobalLock(data))) {
-                clip = chars;
-                GlobalUnlock(data);
-            }
-        }
-        CloseClipboard();
-    }
-    // No text (an image, or a clipboard another program holds open): as the
-    // EDIT itself, leave the name and its selection alone.
-    if (!clip) {
-        return;
-    }
-    // A single-line EDIT would keep only the first line; the name keeps them all.
-    setSelText(joinLines(*clip));
-}
-
 LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                            DWORD_PTR self)
 {
     auto &box = *reinterpret_cast<EditTextBox *>(self);
+    Form &form = *box.form_;
     switch (message) {
     case WM_GETDLGCODE: {
         // Enter belongs to the box, not to the dialog navigation.
@@ -123,28 +126,39 @@ LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wPa
     }
     case WM_CHAR: {
         auto keyAscii = static_cast<char16_t>(wParam);
-        box.events_.keyPress(keyAscii);
+        form.txtIn_KeyPress(keyAscii);
         if (keyAscii == 0) {
             return 0; // cancelled: no character, and no beep
         }
         if (keyAscii == 1) { // Ctrl+A, which a single-line EDIT answers with a beep
             SendMessageW(window, EM_SETSEL, 0, -1);
-            box.events_.caretMoved();
+            form.txtIn_CaretMove();
             return 0;
         }
         wParam = keyAscii;
         break;
     }
-    case WM_PASTE:
-        box.paste();
+    case WM_PASTE: {
+        const std::optional<std::u16string> clip = clipboardText(window);
+        form.txtIn_Paste(clip ? std::optional<std::u16string_view>(*clip) : std::nullopt);
         return 0;
+    }
+    case WM_KILLFOCUS:
+        form.txtIn_LostFocus();
+        break;
+    case WM_SETFOCUS: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        // The dialog navigation selects all of a box it tabs into.
+        form.txtIn_GotFocus(GetKeyState(VK_TAB) < 0 ? FocusArrival::Keyboard : FocusArrival::Other);
+        return result;
+    }
     default:
         break;
     }
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_KEYDOWN || message == WM_LBUTTONUP ||
         (message == WM_MOUSEMOVE && (wParam & MK_LBUTTON) != 0)) {
-        box.events_.caretMoved();
+        form.txtIn_CaretMove();
     }
     return result;
 }

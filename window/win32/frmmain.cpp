@@ -1,10 +1,11 @@
 #include "window/win32/frmmain.h"
 
 #include "preview/colorcodes.h"
-#include "window/commands.h"
 #include "window/facts.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
+
+#include <commctrl.h>
 
 #include <cmath>
 #include <cstddef>
@@ -135,10 +136,10 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (id == IDC_INPUT && HIWORD(wParam) == EN_CHANGE) {
-            txtIn_Change();
+            form_->txtIn_Change();
         } else if (id >= IDC_COLOR_BUTTON && id < IDC_COLOR_BUTTON + kColorCount &&
                    HIWORD(wParam) == BN_CLICKED) {
-            cmdAddColor_Click(id - IDC_COLOR_BUTTON);
+            form_->cmdAddColor_Click(id - IDC_COLOR_BUTTON);
         }
         return 0;
     }
@@ -199,10 +200,35 @@ bool FrmMain::createControls()
             return false;
         }
     }
-    input_ = std::make_unique<EditTextBox>(txtIn_, *this);
-    txtOutBox_ = std::make_unique<RichEditPreviewBox>(
+    input_ = std::make_unique<EditTextBox>(txtIn_);
+    preview_ = std::make_unique<RichEditPreviewBox>(
         txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2));
-    preview_ = std::make_unique<CaretPreview>(*txtOutBox_);
+    form_ = std::make_unique<Form>(*input_, *preview_);
+    input_->bind(*form_);
+    return addToolTips();
+}
+
+bool FrmMain::addToolTips()
+{
+    toolTips_ =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    if (toolTips_ == nullptr) {
+        return false;
+    }
+    for (const facts::Control &row : facts::kControls) {
+        const std::wstring tip = wide(facts::toolTip(row));
+        if (tip.empty()) {
+            continue;
+        }
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, IDC_COLOR_BUTTON + row.index));
+        tool.lpszText = const_cast<wchar_t *>(tip.c_str()); // copied by the control
+        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     return true;
 }
 
@@ -257,26 +283,6 @@ bool FrmMain::applyDpi(UINT dpi)
         windowSizeFor({pixels(facts::kClientWidth, dpi), pixels(facts::kClientHeight, dpi)}, dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
-}
-
-void FrmMain::txtIn_Change()
-{
-    preview_->textChanged(input_->text(), input_->caret());
-}
-
-void FrmMain::txtIn_KeyPress(char16_t &keyAscii)
-{
-    selectAllOnEnter(*input_, keyAscii);
-}
-
-void FrmMain::cmdAddColor_Click(int index)
-{
-    addColorCode(*input_, index);
-}
-
-void FrmMain::caretMoved()
-{
-    preview_->caretMoved(input_->caret(), *input_);
 }
 
 } // namespace hueprev::win32

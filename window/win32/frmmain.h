@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/previewbox.h"
+#include "window/form.h"
 #include "window/win32/edittextbox.h"
 #include "window/win32/richpreview.h"
 
@@ -29,7 +29,7 @@ struct DpiResources
 
 // The one window, built from its table of controls: the input box, the row of
 // colour buttons and the preview.
-class FrmMain final : public EditEvents
+class FrmMain final
 {
 public:
     // Creates and shows the window; nullptr if it could not be made.
@@ -46,23 +46,19 @@ private:
     bool applyDpi(UINT dpi);
     std::optional<DpiResources> loadDpiResources(UINT dpi) const;
 
-    void txtIn_Change();
-    void txtIn_KeyPress(char16_t &keyAscii);
-    void cmdAddColor_Click(int index);
-    void keyPress(char16_t &keyAscii) override { txtIn_KeyPress(keyAscii); }
-    // The preview shows the part of the name where the input's caret is.
-    void caretMoved() override;
+    bool addToolTips();
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND txtIn_ = nullptr;
     HWND txtOut_ = nullptr;
     std::array<HWND, 10> cmdAddColor_{};
+    HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
     std::unique_ptr<EditTextBox> input_;
     DpiResources resources_; // at the screen's resolution
-    std::unique_ptr<RichEditPreviewBox> txtOutBox_;
-    std::unique_ptr<CaretPreview> preview_;
+    std::unique_ptr<RichEditPreviewBox> preview_;
+    std::unique_ptr<Form> form_;
 };
 
 } // namespace hueprev::win32

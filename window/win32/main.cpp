@@ -1,22 +1,26 @@
 // hueprev.exe: the Win32 front-end's entry point and message loop.
+#include "window/facts.h"
 #include "window/win32/frmmain.h"
 
 #include <commctrl.h>
 
+#include <string>
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    // Themed buttons (common controls 6, from the manifest) and the preview's rich-edit class.
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+    const std::string ascii = hueprev::facts::kCaption;
+    const std::wstring caption(ascii.begin(), ascii.end());
+    // Themed buttons and tooltips (common controls 6, from the manifest) and the preview's rich-edit class.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     if (LoadLibraryW(L"Msftedit.dll") == nullptr) {
         MessageBoxW(nullptr, L"hueprev needs Msftedit.dll, the rich-edit control of Windows.",
-                    L"Tarnvale - Nickname Tester", MB_ICONERROR);
+                    caption.c_str(), MB_ICONERROR);
         return 1;
     }
     HWND window = hueprev::win32::FrmMain::create(instance, show);
     if (window == nullptr) {
-        MessageBoxW(nullptr, L"hueprev could not create its window.", L"Tarnvale - Nickname Tester",
-                    MB_ICONERROR);
+        MessageBoxW(nullptr, L"hueprev could not create its window.", caption.c_str(), MB_ICONERROR);
         return 1;
     }
     MSG message;

@@ -60,11 +60,9 @@ void streamRtf(HWND box, const std::string &rtf)
     SendMessageW(box, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
 }
 
-void RichEditPreviewBox::rebuild(const Render &render)
+void RichEditPreviewBox::rebuild(const PreviewRuns &runs)
 {
-    RtfPreview preview(facts::kFontFace, halfPoints_);
-    render(preview);
-    streamRtf(box_, preview.document());
+    streamRtf(box_, rtfDocument(runs, facts::kFontFace, halfPoints_));
 }
 
 void RichEditPreviewBox::showPosition(std::size_t position)

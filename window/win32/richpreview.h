@@ -16,13 +16,13 @@ void setUpPreview(HWND box);
 // Replaces everything in the box with an RTF document, in one stream-in.
 void streamRtf(HWND box, const std::string &rtf);
 
-// The preview box on the rich-edit control: each render becomes one RTF
-// document, streamed in at once.
+// The preview box on the rich-edit control: each render's runs become one
+// RTF document, streamed in at once.
 class RichEditPreviewBox final : public PreviewBox
 {
 public:
     RichEditPreviewBox(HWND box, int halfPoints) : box_(box), halfPoints_(halfPoints) {}
-    void rebuild(const Render &render) override;
+    void rebuild(const PreviewRuns &runs) override;
     void showPosition(std::size_t position) override;
 
 private:

@@ -1,5 +1,6 @@
-#include "tests/window/runs.h"
-#include "tests/window/windowfixture.h"
+#include "preview/renderer.h"
+#include "tests/qt/runs.h"
+#include "tests/qt/windowfixture.h"
 #include "window/facts.h"
 
 #include <QButtonGroup>
@@ -86,8 +87,8 @@ TEST_F(WindowTest, PreviewBackground)
 
 TEST_F(WindowTest, BoxesAreDrawnInTahoma)
 {
-    if (!QFile::exists(QString::fromLatin1(kTahomaPath))) {
-        GTEST_SKIP() << "no Tahoma at " << kTahomaPath << " (Debian's fonts-wine)";
+    if (!QFile::exists(QString::fromLatin1(HUEPREV_TAHOMA))) {
+        GTEST_SKIP() << "no Tahoma at " << HUEPREV_TAHOMA << " (Debian's fonts-wine)";
     }
     // The font actually drawn with, not just the one asked for.
     for (const auto &[box, points] : {std::pair<QWidget *, qreal>{txtIn, 14.25}, {txtOut, 18.0}}) {

@@ -1,5 +1,6 @@
-#include "tests/window/runs.h"
+#include "tests/qt/runs.h"
 #include "window/qt/richtextpreview.h"
+#include "window/qt/utf16.h"
 
 #include <QTextEdit>
 
@@ -10,8 +11,9 @@ namespace {
 
 void render(QTextEdit &box, const QString &text)
 {
-    RichTextPreview preview(&box);
-    renderNickname(u16view(text), preview);
+    PreviewRuns runs;
+    renderNickname(u16view(text), runs);
+    RichTextPreviewBox(&box).rebuild(runs);
 }
 
 struct BindingCase

@@ -1,6 +1,7 @@
 // The Win32 window on real controls, under Wine: its own wiring of events to
 // commands, the preview read back from the rich-edit control, and the EDIT.
 #include "preview/linebreaks.h"
+#include "preview/runs.h"
 #include "tests/generated.h"
 #include "tests/reference.h"
 #include "window/win32/frmmain.h"
@@ -28,7 +29,7 @@ protected:
     static void SetUpTestSuite()
     {
         if (window == nullptr) {
-            INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+            INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
             InitCommonControlsEx(&controls);
             LoadLibraryW(L"Msftedit.dll");
             window = win32::FrmMain::create(GetModuleHandleW(nullptr), SW_SHOW);
@@ -109,14 +110,15 @@ TEST_F(Controls, StreamedPreviewShowsTheRulesRuns)
     auto inputs = generatedInputs(300);
     inputs.push_back(u"^1{\\b bold}^2\\par x\u4e2d^3\U0001F600<i>&amp;");
     for (const std::u16string &input : inputs) {
-        RtfPreview preview("Tahoma", 36);
-        renderNickname(input, preview);
-        win32::streamRtf(box, preview.document());
+        PreviewRuns runs;
+        renderNickname(input, runs);
+        const std::string rtf = rtfDocument(runs, "Tahoma", 36);
+        win32::streamRtf(box, rtf);
         std::vector<ColoredChar> expected = referencePreview(input);
         for (ColoredChar &c : expected) {
             c.ch = isLineBreak(c.ch) ? u' ' : c.ch;
         }
-        ASSERT_EQ(shown(), expected) << std::string(preview.document());
+        ASSERT_EQ(shown(), expected) << rtf;
     }
 }
 
@@ -188,6 +190,46 @@ TEST_F(Controls, PasteKeepsEveryLineOnOne)
     putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
     SendMessageW(edit, WM_PASTE, 0, 0);
     EXPECT_EQ(text(), u"^1one ^3two three");
+}
+
+TEST_F(Controls, EmptyPasteKeepsTheUndoOfTheTyping)
+{
+    for (const wchar_t c : std::wstring(L"abc")) {
+        SendMessageW(edit, WM_CHAR, c, 0);
+    }
+    putOnClipboard(window, CF_UNICODETEXT, L"", sizeof(wchar_t));
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    ASSERT_EQ(text(), u"abc");
+    SendMessageW(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(text(), u"");
+}
+
+TEST_F(Controls, PasteWaitsForAClipboardAnotherProgramHoldsForAMoment)
+{
+    const std::wstring clip = L"^2held";
+    putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
+    // Another program's window, on a thread of its own, holds the clipboard open a while.
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE holder = CreateThread(
+        nullptr, 0,
+        [](void *event) -> DWORD {
+            HWND other =
+                CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+            OpenClipboard(other);
+            SetEvent(static_cast<HANDLE>(event));
+            Sleep(100);
+            CloseClipboard();
+            DestroyWindow(other);
+            return 0;
+        },
+        opened, 0, nullptr);
+    WaitForSingleObject(opened, INFINITE);
+    ASSERT_EQ(OpenClipboard(window), FALSE) << "the clipboard is held";
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(text(), u"^2held");
+    WaitForSingleObject(holder, INFINITE);
+    CloseHandle(holder);
+    CloseHandle(opened);
 }
 
 TEST_F(Controls, PasteWithNoTextOnTheClipboardChangesNothing)

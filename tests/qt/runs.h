@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/reference.h"
-#include "window/qt/richtextpreview.h"
+#include "window/qt/utf16.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

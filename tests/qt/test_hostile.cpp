@@ -1,8 +1,8 @@
 // Whatever a player pastes is kept whole in the input and shown literally,
 // on one line, in the colours the rule gives.
 #include "preview/slice.h"
-#include "tests/window/runs.h"
-#include "tests/window/windowfixture.h"
+#include "tests/qt/runs.h"
+#include "tests/qt/windowfixture.h"
 #include "window/qt/richtextpreview.h"
 
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "tests/window/runs.h"
-#include "tests/window/windowfixture.h"
+#include "tests/qt/runs.h"
+#include "tests/qt/windowfixture.h"
 #include "window/qt/inputbox.h"
 
 #include <QClipboard>
@@ -26,15 +26,6 @@ protected:
     }
     std::vector<ColorRun> preview() const { return documentRuns(*txtOut->document()); }
 };
-
-TEST_F(Commands, ClickReplacesExactlyTheSelection)
-{
-    typeAndSelectMiddle();
-    click(2);
-    EXPECT_EQ(txtIn->text(), QStringLiteral("a^2d"));
-    EXPECT_FALSE(txtIn->hasSelectedText());
-    EXPECT_EQ(txtIn->cursorPosition(), 3);
-}
 
 TEST_F(Commands, EachButtonWritesItsOwnCode)
 {

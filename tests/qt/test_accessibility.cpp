@@ -1,6 +1,6 @@
 // What a screen reader hears, read back through Qt's accessibility interface.
 #include "preview/colorcodes.h"
-#include "tests/window/windowfixture.h"
+#include "tests/qt/windowfixture.h"
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>

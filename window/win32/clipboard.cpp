@@ -1,0 +1,41 @@
+#include "window/win32/clipboard.h"
+
+namespace hueprev::win32 {
+
+namespace {
+// Another program (a clipboard manager, say) may hold the clipboard for a
+// moment after it changes; about a quarter of a second in all is waited.
+constexpr int kOpenTries = 12;
+constexpr DWORD kRetryMilliseconds = 20;
+
+bool openClipboard(HWND owner)
+{
+    for (int tries = 1;; ++tries) {
+        if (OpenClipboard(owner) != FALSE) {
+            return true;
+        }
+        if (tries == kOpenTries) {
+            return false;
+        }
+        Sleep(kRetryMilliseconds);
+    }
+}
+} // namespace
+
+std::optional<std::u16string> clipboardText(HWND owner)
+{
+    if (!openClipboard(owner)) {
+        return std::nullopt;
+    }
+    std::optional<std::u16string> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto *chars = static_cast<const char16_t *>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace hueprev::win32
