@@ -1,30 +1,12 @@
-if(HUEPREV_FRONTEND STREQUAL "win32")
-  # The zip a player unpacks on Windows: cpack --config build/windows/CPackConfig.cmake
-  math(EXPR bits "8 * ${CMAKE_SIZEOF_VOID_P}")
-  set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_NAME hueprev)
-  set(CPACK_PACKAGE_VERSION ${HUEPREV_VERSION_STRING})
-  set(CPACK_PACKAGE_FILE_NAME hueprev-${HUEPREV_VERSION_STRING}-win${bits})
-  set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-  install(FILES ${PROJECT_SOURCE_DIR}/resources/windows-readme.txt DESTINATION . RENAME README.txt)
-  include(CPack)
-  return()
-endif()
-
-if(HUEPREV_FRONTEND STREQUAL "web")
-  # The page with the licences: cpack --config build/web/CPackConfig.cmake
-  set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_NAME hueprev)
-  set(CPACK_PACKAGE_VERSION ${HUEPREV_VERSION_STRING})
-  set(CPACK_PACKAGE_FILE_NAME hueprev-${HUEPREV_VERSION_STRING}-web)
-  set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
-  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-  install(FILES /usr/share/doc/fonts-wine/copyright DESTINATION . RENAME TAHOMA-LICENSE.txt)
-  include(CPack)
-  return()
-endif()
+# Desktop integration: the entry, the hicolor icons and the AppStream metadata.
+set(resources ${PROJECT_SOURCE_DIR}/resources)
+install(FILES ${resources}/${HUEPREV_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${resources}/${HUEPREV_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${resources}/icons/hueprev-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME hueprev.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
 # A Debian package of the program: cpack --config build/<preset>/CPackConfig.cmake
 set(CPACK_GENERATOR DEB)

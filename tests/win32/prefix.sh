@@ -12,7 +12,7 @@ case $action in
     "$(dirname "$0")/../../scripts/with-display.sh" "${HUEPREV_WINE:-wine64}" wineboot -i >/dev/null 2>&1
     wineserver -w
     # Wine does not find fonts-wine's Tahoma by itself.
-    cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp "${HUEPREV_TAHOMA:?}" "$(dirname "$HUEPREV_TAHOMA")"/tahomabd.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     test -f "$WINEPREFIX/system.reg"
     echo "made $WINEPREFIX"
     ;;

@@ -1,0 +1,10 @@
+# The page with the licences: cpack --config build/web/CPackConfig.cmake
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME hueprev)
+set(CPACK_PACKAGE_VERSION ${HUEPREV_VERSION_STRING})
+set(CPACK_PACKAGE_FILE_NAME hueprev-${HUEPREV_VERSION_STRING}-web)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES /usr/share/doc/fonts-wine/copyright DESTINATION . RENAME TAHOMA-LICENSE.txt)
+include(CPack)

@@ -1,0 +1,10 @@
+# The zip a player unpacks on Windows: cpack --config build/windows/CPackConfig.cmake
+math(EXPR bits "8 * ${CMAKE_SIZEOF_VOID_P}")
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME hueprev)
+set(CPACK_PACKAGE_VERSION ${HUEPREV_VERSION_STRING})
+set(CPACK_PACKAGE_FILE_NAME hueprev-${HUEPREV_VERSION_STRING}-win${bits})
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/windows-readme.txt DESTINATION . RENAME README.txt)
+include(CPack)
