@@ -75,6 +75,7 @@ public:
     std::vector<PreviewRun> runs;
     int rebuilds = 0;
     std::vector<std::size_t> shown;
+    std::vector<std::u16string> described;
 
     void rebuild(const PreviewRuns &preview) override
     {
@@ -88,6 +89,7 @@ public:
         ++rebuilds;
     }
     void showPosition(std::size_t position) override { shown.push_back(position); }
+    void describe(std::u16string_view words) override { described.emplace_back(words); }
 };
 
 } // namespace hueprev::testing

@@ -174,6 +174,11 @@ TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)
     w.form.txtIn_CaretMove();
     EXPECT_EQ(w.txtOut.rebuilds, 1);
     EXPECT_EQ(w.txtOut.shown, (std::vector<std::size_t>{3, 0, 3}));
+    // Said once, and again only when the words change.
+    EXPECT_EQ(w.txtOut.described, (std::vector<std::u16string>{u"Red, red. White, white."}));
+    w.txtIn.select(u"", 0, 0);
+    w.form.txtIn_Change();
+    EXPECT_EQ(w.txtOut.described.back(), u"The nickname as it will look in colour");
 }
 
 // The part of the reference preview from `from` to `to`.

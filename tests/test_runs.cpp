@@ -2,6 +2,7 @@
 // Win32 preview's RTF made of them, every character literal.
 #include "preview/runs.h"
 #include "preview/slice.h"
+#include "window/speech.h"
 #include "window/win32/rtf.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,34 @@ TEST(PreviewRuns, OneLineInRunsAsLongAsTheyCanBe)
         renderNickname(c.input, runs);
         EXPECT_EQ(runs.text(), c.text) << c.name;
         EXPECT_EQ(runs.runs(), c.runs) << c.name;
+    }
+}
+
+TEST(PreviewWords, EachRunItsTextAndColourAroundTheCaret)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string input;
+        std::size_t caret, eachSide;
+        std::u16string words;
+    };
+    const std::u16string as(1'000, u'a');
+    const std::u16string bs(1'000, u'b');
+    const Case cases[] = {
+        {"empty", u"", 0, 100, u""},
+        {"codes", u"^1Red^7White", 3, 100, u"Red, red. White, white."},
+        {"literal_carets", u"a^b^^1x^", 0, 100, u"a^b^, white. x^, red."},
+        {"names_as_the_buttons_say", u"^8dc^9g^0k^5c", 0, 100, u"dc, dark cyan. g, grey. k, black. c, cyan."},
+        {"line_break_as_space", u"^3a\nb", 0, 100, u"a b, yellow."},
+        {"long_name_at_a_boundary", as + u"^2" + bs, 1'000, 5, u"aaaaa, white. bbbbb, green."},
+        {"long_name_at_its_start", as + u"^2" + bs, 0, 3, u"aaa, white."},
+        {"long_name_at_its_end", as + u"^2" + bs, 2'000, 3, u"bbb, green."},
+    };
+    for (const Case &c : cases) {
+        PreviewRuns runs;
+        renderNickname(c.input, runs);
+        EXPECT_EQ(previewWords(runs, c.caret, c.eachSide), c.words) << c.name;
     }
 }
 

@@ -1,6 +1,10 @@
 #include "window/previewbox.h"
 
+#include "window/facts.h"
+#include "window/speech.h"
 #include "window/textbox.h"
+
+#include <utility>
 
 namespace hueprev {
 
@@ -25,6 +29,7 @@ void CaretPreview::caretMoved(const TextBox &input)
         renderAround(text, shown);
     } else {
         box_.showPosition(shown - slice_.from());
+        describeAround(shown - slice_.from());
     }
 }
 
@@ -35,6 +40,21 @@ void CaretPreview::renderAround(std::u16string_view text, std::size_t shownCaret
     renderNickname(text, sliced);
     box_.rebuild(runs_);
     box_.showPosition(shownCaret - slice_.from());
+    describeAround(shownCaret - slice_.from());
+}
+
+void CaretPreview::describeAround(std::size_t caretInSlice)
+{
+    std::u16string words = previewWords(runs_, caretInSlice, kSpokenEachSide);
+    if (words.empty()) {
+        const std::string empty = facts::accessibleDescription(facts::controlOf(facts::Kind::PreviewBox));
+        words.assign(empty.begin(), empty.end());
+    }
+    // A screen reader is told only of what it would say differently.
+    if (words != words_) {
+        words_ = std::move(words);
+        box_.describe(words_);
+    }
 }
 
 } // namespace hueprev

@@ -4,6 +4,8 @@
 #include "preview/slice.h"
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 namespace hueprev {
 
@@ -19,6 +21,10 @@ public:
     virtual void rebuild(const PreviewRuns &runs) = 0;
     // Scrolls as little as needed to bring a position into view.
     virtual void showPosition(std::size_t position) = 0;
+    // What a screen reader is to say for the box from now on, once the
+    // input has settled for kSpeechSettleMilliseconds: its accessible
+    // description, and an event that it changed.
+    virtual void describe(std::u16string_view words) = 0;
 };
 
 // Keeps the preview on the part of the name where the input's caret is. The
@@ -36,15 +42,18 @@ public:
     // The input's text is read only then, not for a caret the box already shows.
     void caretMoved(const TextBox &input);
 
-    // What the box shows now.
+    // What the box shows now, and what a screen reader says of it.
     const PreviewRuns &shown() const { return runs_; }
+    const std::u16string &words() const { return words_; }
 
 private:
     void renderAround(std::u16string_view text, std::size_t shownCaret);
+    void describeAround(std::size_t caretInSlice);
 
     PreviewBox &box_;
     PreviewSlice slice_;
     PreviewRuns runs_;
+    std::u16string words_;
     int shownCaret_ = 0; // the input's caret the box last showed
 };
 

@@ -1,0 +1,41 @@
+#include "window/speech.h"
+
+#include <algorithm>
+
+namespace hueprev {
+
+namespace {
+std::u16string nameOf(ColorValue color)
+{
+    const ColorTable table = colorTable();
+    const auto index = static_cast<int>(std::find(table.begin(), table.end(), color) - table.begin());
+    const std::string name = index < kColorCount ? colorName(index) : "";
+    return {name.begin(), name.end()};
+}
+} // namespace
+
+std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::size_t eachSide)
+{
+    const std::size_t from = caret > eachSide ? caret - eachSide : 0;
+    const std::size_t to = caret + eachSide;
+    std::u16string words;
+    std::size_t at = 0;
+    runs.forEach([&](std::u16string_view text, ColorValue color) {
+        const std::size_t start = std::max(at, from);
+        const std::size_t end = std::min(at + text.size(), to);
+        at += text.size();
+        if (start >= end) {
+            return;
+        }
+        if (!words.empty()) {
+            words += u' ';
+        }
+        words += text.substr(start - (at - text.size()), end - start);
+        words += u", ";
+        words += nameOf(color);
+        words += u'.';
+    });
+    return words;
+}
+
+} // namespace hueprev
