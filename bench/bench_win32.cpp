@@ -27,7 +27,13 @@ int main(int argc, char **argv)
         return 1;
     }
     hueprev::win32::setUpPreview(box);
-    hueprev::win32::RichEditPreviewBox previewBox(box, 36);
+    hueprev::win32::AccessibleControl *words =
+        hueprev::win32::AccessibleControl::attach(box, L"Preview", L"");
+    if (words == nullptr) {
+        std::puts("no accessible object");
+        return 1;
+    }
+    hueprev::win32::RichEditPreviewBox previewBox(box, 36, *words);
     hueprev::CaretPreview preview(previewBox);
     // As the program renders: the slice around a caret at the end of the name.
     for (const std::size_t length : {30, 1'000, 10'000, 100'000, 1'000'000}) {

@@ -4,12 +4,14 @@
 #include "preview/runs.h"
 #include "tests/generated.h"
 #include "tests/reference.h"
+#include "window/facts.h"
 #include "window/win32/frmmain.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/rtf.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <richedit.h>
 
 #include <gtest/gtest.h>
@@ -29,6 +31,7 @@ protected:
     static void SetUpTestSuite()
     {
         if (window == nullptr) {
+            OleInitialize(nullptr);
             INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
             InitCommonControlsEx(&controls);
             LoadLibraryW(L"Msftedit.dll");
@@ -300,6 +303,143 @@ TEST_F(Controls, NoLengthLimit)
     putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), clip.size() * sizeof(wchar_t));
     SendMessageW(edit, WM_PASTE, 0, 0);
     EXPECT_EQ(text().size(), name.size());
+}
+
+TEST_F(Controls, ButtonsHaveTheirToolTips)
+{
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM found) {
+            wchar_t name[64] = {};
+            GetClassNameW(candidate, name, 64);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && GetWindow(candidate, GW_OWNER) == window) {
+                *reinterpret_cast<HWND *>(found) = candidate;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    ASSERT_NE(tips, nullptr);
+    ASSERT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 10);
+    for (const facts::Control &control : facts::kControls) {
+        if (control.kind != facts::Kind::ColorButton) {
+            continue;
+        }
+        wchar_t text[128] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = window;
+        tool.uId = reinterpret_cast<UINT_PTR>(button(control.index));
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+        const std::string expected = facts::toolTip(control);
+        EXPECT_EQ(std::wstring(text), std::wstring(expected.begin(), expected.end()));
+    }
+}
+
+// What a screen reader reads of each control, asked from another process as
+// a screen reader asks: the name and description of its accessible object.
+class Accessibility : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        OleInitialize(nullptr);
+        // The program beside this test in the build: window/win32/hueprev.exe.
+        std::wstring path(MAX_PATH, L'\0');
+        path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+        path = path.substr(0, path.rfind(L"\\tests\\")) + L"\\window\\win32\\hueprev.exe";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        ASSERT_NE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &program),
+                  FALSE);
+        WaitForInputIdle(program.hProcess, 20'000);
+        for (int tries = 0; window == nullptr && tries < 200; ++tries) {
+            EnumWindows(
+                [](HWND candidate, LPARAM self) {
+                    auto &test = *reinterpret_cast<Accessibility *>(self);
+                    DWORD process = 0;
+                    GetWindowThreadProcessId(candidate, &process);
+                    if (process == test.program.dwProcessId && GetDlgItem(candidate, IDC_INPUT) != nullptr) {
+                        test.window = candidate;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(this));
+            Sleep(50);
+        }
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override
+    {
+        // Ends the program it started, and only that.
+        if (program.hProcess != nullptr) {
+            TerminateProcess(program.hProcess, 0);
+            WaitForSingleObject(program.hProcess, 10'000);
+            CloseHandle(program.hThread);
+            CloseHandle(program.hProcess);
+        }
+    }
+    // The control's name and description, as its accessible object gives them.
+    static std::pair<std::wstring, std::wstring> words(HWND control)
+    {
+        IAccessible *object = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                              reinterpret_cast<void **>(&object)))) {
+            return {L"(none)", L"(none)"};
+        }
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        BSTR description = nullptr;
+        object->get_accName(self, &name);
+        object->get_accDescription(self, &description);
+        std::pair<std::wstring, std::wstring> both{name != nullptr ? name : L"",
+                                                   description != nullptr ? description : L""};
+        SysFreeString(name);
+        SysFreeString(description);
+        object->Release();
+        return both;
+    }
+    static std::wstring wide(const std::string &text) { return {text.begin(), text.end()}; }
+    HWND control(const facts::Control &row) const
+    {
+        return GetDlgItem(window, row.kind == facts::Kind::InputBox     ? IDC_INPUT
+                                  : row.kind == facts::Kind::PreviewBox ? IDC_PREVIEW
+                                                                        : IDC_COLOR_BUTTON + row.index);
+    }
+
+    PROCESS_INFORMATION program{};
+    HWND window = nullptr;
+};
+
+TEST_F(Accessibility, EveryControlHasTheFactsNameAndDescription)
+{
+    for (const facts::Control &row : facts::kControls) {
+        EXPECT_EQ(words(control(row)),
+                  std::make_pair(wide(facts::accessibleName(row)), wide(facts::accessibleDescription(row))))
+            << facts::objectName(row);
+    }
+}
+
+TEST_F(Accessibility, PreviewIsDescribedInColourRunsOnceTheInputSettles)
+{
+    const HWND input = GetDlgItem(window, IDC_INPUT);
+    const HWND preview = GetDlgItem(window, IDC_PREVIEW);
+    for (const wchar_t c : std::wstring(L"^1Red^7White")) {
+        SendMessageW(input, WM_CHAR, c, 0);
+    }
+    std::wstring description;
+    for (int tries = 0; tries < 100; ++tries) {
+        description = words(preview).second;
+        if (description == L"Red, red. White, white.") {
+            break;
+        }
+        Sleep(50);
+    }
+    EXPECT_EQ(description, L"Red, red. White, white.");
 }
 
 } // namespace

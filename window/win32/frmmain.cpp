@@ -2,6 +2,7 @@
 
 #include "preview/colorcodes.h"
 #include "window/facts.h"
+#include "window/win32/accessible.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
 
@@ -160,8 +161,10 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DESTROY:
-        // The fonts and pictures go with this object, after the controls.
+        // The fonts and pictures go with this object, after the controls,
+        // which no longer report to the form.
         input_.reset();
+        preview_.reset();
         PostQuitMessage(0);
         return 0;
     default:
@@ -171,6 +174,8 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool FrmMain::createControls()
 {
+    AccessibleControl *accessible = nullptr;
+    AccessibleControl *previewWords = nullptr;
     for (const facts::Control &row : facts::kControls) {
         HWND control = nullptr;
         switch (row.kind) {
@@ -199,10 +204,18 @@ bool FrmMain::createControls()
         if (control == nullptr) {
             return false;
         }
+        accessible = AccessibleControl::attach(control, wide(facts::accessibleName(row)),
+                                               wide(facts::accessibleDescription(row)));
+        if (accessible == nullptr) {
+            return false;
+        }
+        if (row.kind == Kind::PreviewBox) {
+            previewWords = accessible;
+        }
     }
     input_ = std::make_unique<EditTextBox>(txtIn_);
     preview_ = std::make_unique<RichEditPreviewBox>(
-        txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2));
+        txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2), *previewWords);
     form_ = std::make_unique<Form>(*input_, *preview_);
     input_->bind(*form_);
     return addToolTips();

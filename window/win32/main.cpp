@@ -11,6 +11,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     const std::string ascii = hueprev::facts::kCaption;
     const std::wstring caption(ascii.begin(), ascii.end());
     // Themed buttons and tooltips (common controls 6, from the manifest) and the preview's rich-edit class.
+    // Screen readers reach the controls' accessible objects through COM.
+    OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     if (LoadLibraryW(L"Msftedit.dll") == nullptr) {

@@ -1,6 +1,7 @@
 #include "window/win32/richpreview.h"
 
 #include "window/facts.h"
+#include "window/speech.h"
 #include "window/win32/rtf.h"
 
 #include <commctrl.h>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace hueprev::win32 {
 
@@ -58,6 +60,41 @@ void streamRtf(HWND box, const std::string &rtf)
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&reader);
     stream.pfnCallback = readRtf;
     SendMessageW(box, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+}
+
+namespace {
+constexpr UINT_PTR kBoxSubclassId = 2;
+constexpr UINT_PTR kSettledTimer = 1;
+} // namespace
+
+RichEditPreviewBox::RichEditPreviewBox(HWND box, int halfPoints, AccessibleControl &words)
+    : box_(box), halfPoints_(halfPoints), words_(words)
+{
+    SetWindowSubclass(box_, subclassProc, kBoxSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+RichEditPreviewBox::~RichEditPreviewBox()
+{
+    KillTimer(box_, kSettledTimer);
+    RemoveWindowSubclass(box_, subclassProc, kBoxSubclassId);
+}
+
+void RichEditPreviewBox::describe(std::u16string_view words)
+{
+    pending_.assign(words.begin(), words.end());
+    SetTimer(box_, kSettledTimer, kSpeechSettleMilliseconds, nullptr);
+}
+
+LRESULT CALLBACK RichEditPreviewBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                                  UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_TIMER && wParam == kSettledTimer) {
+        auto &box = *reinterpret_cast<RichEditPreviewBox *>(self);
+        KillTimer(window, kSettledTimer);
+        box.words_.setDescription(std::move(box.pending_));
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void RichEditPreviewBox::rebuild(const PreviewRuns &runs)

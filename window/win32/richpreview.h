@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/previewbox.h"
+#include "window/win32/accessible.h"
 
 #include <windows.h>
 
@@ -21,13 +22,24 @@ void streamRtf(HWND box, const std::string &rtf);
 class RichEditPreviewBox final : public PreviewBox
 {
 public:
-    RichEditPreviewBox(HWND box, int halfPoints) : box_(box), halfPoints_(halfPoints) {}
+    RichEditPreviewBox(HWND box, int halfPoints, AccessibleControl &words);
+    ~RichEditPreviewBox() override;
+    RichEditPreviewBox(const RichEditPreviewBox &) = delete;
+    RichEditPreviewBox &operator=(const RichEditPreviewBox &) = delete;
+
     void rebuild(const PreviewRuns &runs) override;
     void showPosition(std::size_t position) override;
+    // Given to the box's accessible object once the input has settled.
+    void describe(std::u16string_view words) override;
 
 private:
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+
     HWND box_;
     int halfPoints_; // the font's size
+    AccessibleControl &words_;
+    std::wstring pending_; // words not yet given
 };
 
 } // namespace hueprev::win32
