@@ -14,6 +14,8 @@ packages=(
   xvfb xauth xdotool xclip x11-utils x11-apps libx11-dev python3 netpbm fonts-dejavu-core
   # the window on a Wayland compositor
   weston
+  # what a screen reader hears of the window: AT-SPI on a session bus of the test's own
+  at-spi2-core python3-pyatspi dbus
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
   # artwork: the multi-image window icon, also read back from the .exe

@@ -36,10 +36,14 @@ QString qstring(const std::string &text)
 QTextEdit *makePreview(QWidget *parent)
 {
     auto *box = new QTextEdit(parent);
-    QPalette palette = box->palette();
+    // The game's background, and a frame that shows the focus as a line edit's does.
     const ColorValue background = facts::kPreviewBackground;
-    palette.setColor(QPalette::Base, QColor(redOf(background), greenOf(background), blueOf(background)));
-    box->setPalette(palette);
+    box->setStyleSheet(
+        QStringLiteral("QTextEdit { background-color: rgb(%1, %2, %3); border: 2px solid palette(mid); "
+                       "border-radius: 2px; } QTextEdit:focus { border-color: palette(highlight); }")
+            .arg(redOf(background))
+            .arg(greenOf(background))
+            .arg(blueOf(background)));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QTextEdit::NoWrap);
@@ -105,7 +109,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         widget->setGeometry(facts::pixels(control.left), facts::pixels(control.top),
                             facts::pixels(control.width), facts::pixels(control.height));
         if (control.points > 0) {
-            QFont font(QLatin1String(facts::kFontFace));
+            QFont font{QString::fromLatin1(facts::kFontFace)};
             font.setPointSizeF(control.points);
             widget->setFont(font);
         }

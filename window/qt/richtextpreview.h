@@ -2,6 +2,9 @@
 
 #include "window/previewbox.h"
 
+#include <QString>
+#include <QTimer>
+
 class QTextEdit;
 
 namespace hueprev {
@@ -16,9 +19,13 @@ public:
     void rebuild(const PreviewRuns &runs) override;
     // As a line edit does for its caret.
     void showPosition(std::size_t position) override;
+    // Its accessible description, once the input has settled.
+    void describe(std::u16string_view words) override;
 
 private:
     QTextEdit *box_;
+    QTimer settled_;
+    QString pending_; // words not yet given
 };
 
 } // namespace hueprev
