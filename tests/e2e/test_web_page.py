@@ -6,6 +6,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 import zipfile
 
@@ -86,6 +87,25 @@ class Page(unittest.TestCase):
                          [("ab", WHITE), ("one two three", RED)])
         self.driver.execute_script("document.execCommand('undo')")
         self.assertEqual(self.driver.execute_script("return document.getElementById('txtIn').value"), "ab")
+
+    def test_screen_reader_hears_the_preview_as_colour_runs(self):
+        self.open()
+        self.type("^1Red^7White")
+        tree = []
+        for _ in range(50):
+            tree = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+            said = {node.get("name", {}).get("value"): node.get("description", {}).get("value") for node in tree}
+            if said.get("Preview") == "Red, red. White, white.":
+                break
+            time.sleep(0.1)
+        self.assertEqual(said.get("Preview"), "Red, red. White, white.")
+        self.assertEqual(said.get("Nickname"), "The nickname with its colour codes, such as ^1 for red. Enter "
+                                               "selects the whole name.")
+        self.assertEqual(said.get("^1 red"), "Inserts the colour code ^1 (red) into the nickname at the cursor")
+        roles = [node.get("role", {}).get("value") for node in tree]
+        self.assertIn("main", roles)
+        self.assertIn("heading", roles)
+        self.assertNotIn("application", roles)
 
     def test_hundred_thousand_characters_of_markup(self):
         self.open()

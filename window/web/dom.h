@@ -30,4 +30,6 @@ void hueprev_dom_input_focus();
 // `count` runs of `text`, in order.
 void hueprev_dom_preview_show(const char16_t *text, const hueprev::PreviewRun *runs, int count);
 void hueprev_dom_preview_show_position(int position);
+// The preview's accessible description from `settle` milliseconds on, unless new words come first.
+void hueprev_dom_preview_describe(const char16_t *text, int length, int settle);
 }

@@ -6,6 +6,7 @@ mergeInto(LibraryManager.library, {
     form: null,
     txtIn: null,
     txtOut: null,
+    describing: 0, // the timer that gives the preview its new description
     // UTF-16 text from the module's memory, unpaired surrogates kept as they are.
     text: function (pointer, length) {
       var at = pointer >> 1;
@@ -41,6 +42,11 @@ mergeInto(LibraryManager.library, {
   hueprev_dom_open__deps: ['$HP'],
   hueprev_dom_open: function (formId, caption, width, height, fontFace) {
     document.title = UTF8ToString(caption);
+    // The page's heading, for a screen reader's list of headings; the form shows none.
+    var heading = document.createElement('h1');
+    heading.className = 'unseen';
+    heading.textContent = document.title;
+    document.getElementById('page').appendChild(heading);
     var form = HP.form = document.createElement('div');
     form.id = UTF8ToString(formId);
     form.className = 'form';
@@ -223,6 +229,13 @@ mergeInto(LibraryManager.library, {
       box.removeChild(span);
       span = next;
     }
+  },
+
+  hueprev_dom_preview_describe__deps: ['$HP'],
+  hueprev_dom_preview_describe: function (text, length, settle) {
+    var words = HP.text(text, length);
+    clearTimeout(HP.describing);
+    HP.describing = setTimeout(function () { HP.txtOut.setAttribute('aria-description', words); }, settle);
   },
 
   // Scrolls as little as brings the position into view, as a line edit does.

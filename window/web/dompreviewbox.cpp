@@ -1,5 +1,6 @@
 #include "window/web/dompreviewbox.h"
 
+#include "window/speech.h"
 #include "window/web/dom.h"
 
 #include <cstdint>
@@ -18,6 +19,11 @@ void DomPreviewBox::rebuild(const PreviewRuns &runs)
 void DomPreviewBox::showPosition(std::size_t position)
 {
     hueprev_dom_preview_show_position(static_cast<int>(position));
+}
+
+void DomPreviewBox::describe(std::u16string_view words)
+{
+    hueprev_dom_preview_describe(words.data(), static_cast<int>(words.size()), kSpeechSettleMilliseconds);
 }
 
 } // namespace hueprev::web

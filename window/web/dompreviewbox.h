@@ -10,6 +10,7 @@ class DomPreviewBox final : public PreviewBox
 public:
     void rebuild(const PreviewRuns &runs) override;
     void showPosition(std::size_t position) override;
+    void describe(std::u16string_view words) override;
 };
 
 } // namespace hueprev::web
