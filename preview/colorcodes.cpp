@@ -1,5 +1,7 @@
 #include "preview/colorcodes.h"
 
+#include "preview/translatable.h"
+
 #include <stdexcept>
 
 namespace hueprev {
@@ -22,7 +24,9 @@ ColorValue colorOf(int index)
 const char *colorName(int index)
 {
     static constexpr std::array<const char *, kColorCount> names = {
-        "black", "red", "green", "yellow", "blue", "cyan", "magenta", "white", "dark cyan", "grey",
+        translatable("black"),     translatable("red"),  translatable("green"),   translatable("yellow"),
+        translatable("blue"),      translatable("cyan"), translatable("magenta"), translatable("white"),
+        translatable("dark cyan"), translatable("grey"),
     };
     checkIndex(index);
     return names[static_cast<std::size_t>(index)];

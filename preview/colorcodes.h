@@ -55,7 +55,8 @@ constexpr ColorValue kDefaultColor = colorTable()[kDefaultColorIndex];
 // Throws std::out_of_range for an index outside 0..9.
 ColorValue colorOf(int index);
 
-// English name of a colour ("red"), for tooltips and screen readers.
+// English name of a colour ("red"), for tooltips and screen readers, which
+// show it translated.
 const char *colorName(int index);
 
 // Only the ASCII digits select a colour; any other character, even one that

@@ -16,6 +16,8 @@ packages=(
   weston
   # what a screen reader hears of the window: AT-SPI on a session bus of the test's own
   at-spi2-core python3-pyatspi dbus
+  # the catalogues' checks, and Qt's own words in the player's language
+  gettext qt6-translations-l10n
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
   # artwork: the multi-image window icon, also read back from the .exe

@@ -1,5 +1,8 @@
 #include "window/facts.h"
 
+#include "preview/translatable.h"
+#include "window/language.h"
+
 namespace hueprev::facts {
 
 namespace {
@@ -27,10 +30,11 @@ struct BoxWords
     const char *name;
     const char *description;
 };
-constexpr BoxWords kInputWords{"txtIn", "Nickname",
-                               "The nickname with its colour codes, such as ^1 for red. Enter selects the "
-                               "whole name."};
-constexpr BoxWords kPreviewWords{"txtOut", "Preview", "The nickname as it will look in colour"};
+constexpr BoxWords kInputWords{
+    "txtIn", translatable("Nickname"),
+    translatable("The nickname with its colour codes, such as ^1 for red. Enter selects the whole name.")};
+constexpr BoxWords kPreviewWords{"txtOut", translatable("Preview"),
+                                 translatable("The nickname as it will look in colour")};
 
 const BoxWords *boxWords(const Control &control)
 {
@@ -54,22 +58,29 @@ std::string objectName(const Control &control)
 
 std::string accessibleName(const Control &control)
 {
-    const BoxWords *box = boxWords(control);
-    return box != nullptr ? box->name : code(control.index) + " " + colorName(control.index);
+    if (const BoxWords *box = boxWords(control)) {
+        return translate(box->name);
+    }
+    // TRANSLATORS: a colour button's name: its code and its colour, "^1 red".
+    return format("%1$s %2$s", {code(control.index), translate(colorName(control.index))});
 }
 
 std::string accessibleDescription(const Control &control)
 {
-    const BoxWords *box = boxWords(control);
-    return box != nullptr ? box->description
-                          : "Inserts the colour code " + code(control.index) + " (" +
-                                colorName(control.index) + ") into the nickname at the cursor";
+    if (const BoxWords *box = boxWords(control)) {
+        return translate(box->description);
+    }
+    // TRANSLATORS: %1$s is the code, "^1", and %2$s its colour, "red".
+    return format("Inserts the colour code %1$s (%2$s) into the nickname at the cursor",
+                  {code(control.index), translate(colorName(control.index))});
 }
 
 std::string toolTip(const Control &control)
 {
-    return control.kind == Kind::ColorButton ? accessibleName(control) + ": insert this colour code"
-                                             : std::string();
+    // TRANSLATORS: %1$s is the button's name, "^1 red".
+    return control.kind == Kind::ColorButton
+               ? format("%1$s: insert this colour code", {accessibleName(control)})
+               : std::string();
 }
 
 } // namespace hueprev::facts

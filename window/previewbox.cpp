@@ -1,6 +1,7 @@
 #include "window/previewbox.h"
 
 #include "window/facts.h"
+#include "window/language.h"
 #include "window/speech.h"
 #include "window/textbox.h"
 
@@ -47,8 +48,7 @@ void CaretPreview::describeAround(std::size_t caretInSlice)
 {
     std::u16string words = previewWords(runs_, caretInSlice, kSpokenEachSide);
     if (words.empty()) {
-        const std::string empty = facts::accessibleDescription(facts::controlOf(facts::Kind::PreviewBox));
-        words.assign(empty.begin(), empty.end());
+        words = utf16(facts::accessibleDescription(facts::controlOf(facts::Kind::PreviewBox)));
     }
     // A screen reader is told only of what it would say differently.
     if (words != words_) {

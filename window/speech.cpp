@@ -1,5 +1,7 @@
 #include "window/speech.h"
 
+#include "window/language.h"
+
 #include <algorithm>
 
 namespace hueprev {
@@ -9,8 +11,7 @@ std::u16string nameOf(ColorValue color)
 {
     const ColorTable table = colorTable();
     const auto index = static_cast<int>(std::find(table.begin(), table.end(), color) - table.begin());
-    const std::string name = index < kColorCount ? colorName(index) : "";
-    return {name.begin(), name.end()};
+    return index < kColorCount ? utf16(translate(colorName(index))) : std::u16string();
 }
 } // namespace
 
@@ -30,10 +31,8 @@ std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::siz
         if (!words.empty()) {
             words += u' ';
         }
-        words += text.substr(start - (at - text.size()), end - start);
-        words += u", ";
-        words += nameOf(color);
-        words += u'.';
+        // TRANSLATORS: one stretch of the name in one colour, as a screen reader says it: "Red, red."
+        words += format("%1$s, %2$s.", {text.substr(start - (at - text.size()), end - start), nameOf(color)});
     });
     return words;
 }
