@@ -4,8 +4,12 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
-def chromium():
+def chromium(language=None):
+    """language: the browser's, such as "de", in place of the machine's."""
     options = webdriver.ChromeOptions()
+    if language:
+        options.add_argument("--lang=" + language)
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-quic",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync"):

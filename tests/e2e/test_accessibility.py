@@ -2,6 +2,7 @@
 hears it: the controls' names, the preview described as colour runs once the
 input settles, and the focus shown on the preview. Run under dbus-run-session,
 with Debian's Python and pyatspi."""
+import copy
 import os
 import signal
 import subprocess
@@ -17,18 +18,23 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 
 class ScreenReader(unittest.TestCase):
-    def setUp(self):
-        self.display = VirtualDisplay({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}).__enter__()
-        self.addCleanup(self.display.__exit__, None, None, None)
+    @classmethod
+    def setUpClass(cls):
+        cls.display = VirtualDisplay({"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}).__enter__()
+        cls.addClassCleanup(cls.display.__exit__, None, None, None)
         # The accessibility bus of this test's session, ended by its process group.
-        bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], env=self.display.env,
-                               start_new_session=True)
-        self.addCleanup(lambda: (os.killpg(bus.pid, signal.SIGTERM), bus.wait()))
-        os.environ["DISPLAY"] = self.display.env["DISPLAY"]
-        self.app = App(self.display, COMMAND).__enter__()
-        self.addCleanup(self.app.__exit__, None, None, None)
+        bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"], env=cls.display.env, start_new_session=True)
+        cls.addClassCleanup(lambda: (os.killpg(bus.pid, signal.SIGTERM), bus.wait()))
+        os.environ["DISPLAY"] = cls.display.env["DISPLAY"]
         import pyatspi  # after the bus is up: it connects on import
-        self.pyatspi = pyatspi
+        cls.pyatspi = pyatspi
+
+    def start(self, language="C.UTF-8"):
+        """hueprev in a desktop of that language."""
+        desktop = copy.copy(self.display)
+        desktop.env = dict(self.display.env, LANGUAGE=language.split(".")[0], LANG=language, LC_ALL=language)
+        self.app = App(desktop, COMMAND).__enter__()
+        self.addCleanup(self.app.__exit__, None, None, None)
 
     def said(self, name, timeout=10):
         """The accessible of that name in hueprev, as a screen reader finds it."""
@@ -43,6 +49,7 @@ class ScreenReader(unittest.TestCase):
         self.fail("no accessible named %r" % name)
 
     def test_names_the_preview_in_colour_runs_and_shows_its_focus(self):
+        self.start()
         self.assertEqual(self.said("Nickname").getRoleName(), "text")
         self.assertEqual(self.said("^1 red").description,
                          "Inserts the colour code ^1 (red) into the nickname at the cursor")
@@ -62,6 +69,12 @@ class ScreenReader(unittest.TestCase):
             time.sleep(0.1)
         self.assertTrue(preview.getState().contains(self.pyatspi.STATE_FOCUSED))
         self.assertNotEqual(self.app.screenshot().at(*border), before)
+
+    def test_speaks_the_desktops_language(self):
+        self.start("de_DE.UTF-8")
+        self.assertEqual(self.said("^1 rot").description,
+                         "Fügt den Farbcode ^1 (rot) an der Schreibmarke in den Spielernamen ein")
+        self.said("Spielername")
 
 
 if __name__ == "__main__":

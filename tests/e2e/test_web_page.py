@@ -107,6 +107,17 @@ class Page(unittest.TestCase):
         self.assertIn("heading", roles)
         self.assertNotIn("application", roles)
 
+    def test_speaks_the_browsers_language(self):
+        driver = chromium("de")
+        self.addCleanup(driver.quit)
+        driver.get("file://" + PAGE)
+        button = driver.execute_script("""
+            const button = document.getElementById('cmdAddColor_1');
+            return [document.documentElement.lang, document.title, button.getAttribute('aria-label'), button.title,
+                    document.getElementById('txtIn').getAttribute('aria-label')];""")
+        self.assertEqual(button, ["de", "Tarnvale - Nickname Tester", "^1 rot", "^1 rot: diesen Farbcode einf\u00fcgen",
+                                  "Spielername"])
+
     def test_hundred_thousand_characters_of_markup(self):
         self.open()
         name = "^1" + "<b>&amp;</b>" * (100_000 // 12)

@@ -1,6 +1,8 @@
 #include "tests/qt/runs.h"
 #include "tests/qt/windowfixture.h"
+#include "window/language.h"
 #include "window/qt/inputbox.h"
+#include "window/qt/language.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
+#include <QTranslator>
 
 namespace hueprev::testing {
 namespace {
@@ -131,6 +134,32 @@ TEST_F(Commands, ContextMenuPasteJoinsLinesAndUndoes)
     EXPECT_EQ(txtIn->text(), QStringLiteral("ab^1one two"));
     QTest::keyClick(txtIn, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(txtIn->text(), QStringLiteral("ab"));
+}
+
+TEST_F(Commands, ContextMenuIsQtsOwnInTheChosenLanguage)
+{
+    chooseLanguage({"de-DE"});
+    QTranslator qtWords;
+    ASSERT_TRUE(loadQtWords(qtWords)) << "Debian's qt6-translations-l10n";
+    QCoreApplication::installTranslator(&qtWords);
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions()) {
+            shown << action->text().section(QLatin1Char('\t'), 0, 0);
+        }
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), txtIn->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(txtIn, &event);
+    QCoreApplication::removeTranslator(&qtWords);
+    chooseLanguage({});
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("&R\u00fcckg\u00e4ngig"), QStringLiteral("Wieder&herstellen"),
+                           QString(), QStringLiteral("&Ausschneiden"), QStringLiteral("&Kopieren"),
+                           QStringLiteral("Einf&\u00fcgen"), QStringLiteral("L\u00f6schen"), QString(),
+                           QStringLiteral("Alles ausw\u00e4hlen")}));
 }
 
 TEST_F(Commands, PasteWithNoTextOnTheClipboardChangesNothing)

@@ -1,5 +1,7 @@
 #include "window/qt/startup.h"
 
+#include "window/language.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -74,9 +76,10 @@ std::optional<QString> unreachableDisplayLine(const QStringList &messages, Displ
     if (tried.isEmpty()) {
         return std::nullopt;
     }
-    return QStringLiteral("hueprev: cannot open a display (%1); run it on a desktop, or under a virtual "
-                          "display: xvfb-run -a hueprev")
-        .arg(tried.join(QStringLiteral(", ")));
+    const std::string displays = tried.join(QStringLiteral(", ")).toStdString();
+    return QString::fromStdString(format("hueprev: cannot open a display (%1$s); run it on a desktop, or "
+                                         "under a virtual display: xvfb-run -a hueprev",
+                                         {displays}));
 }
 
 StartupGuard::StartupGuard()

@@ -7,7 +7,12 @@
 // The DOM operations the page implements (dom.js). Text crosses as UTF-16
 // in the module's memory; positions count UTF-16 units; geometry is in CSS pixels.
 extern "C" {
-void hueprev_dom_open(const char *formId, const char *caption, int width, int height, const char *fontFace);
+// The browser's languages, best first, comma-separated into a buffer of `size`
+// bytes; returns the length they need.
+int hueprev_dom_languages(char *into, int size);
+// `language` is the page's, as its words are.
+void hueprev_dom_open(const char *formId, const char *language, const char *caption, int width, int height,
+                      const char *fontFace);
 // Each control is appended to the form in tab order.
 void hueprev_dom_add_input(const char *id, int left, int top, int width, int height, double points,
                            const char *name, const char *description);

@@ -39,8 +39,16 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  hueprev_dom_languages: function (into, size) {
+    var list = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
+    var joined = list.join(',');
+    stringToUTF8(joined, into, size);
+    return lengthBytesUTF8(joined);
+  },
+
   hueprev_dom_open__deps: ['$HP'],
-  hueprev_dom_open: function (formId, caption, width, height, fontFace) {
+  hueprev_dom_open: function (formId, language, caption, width, height, fontFace) {
+    document.documentElement.lang = UTF8ToString(language);
     document.title = UTF8ToString(caption);
     // The page's heading, for a screen reader's list of headings; the form shows none.
     var heading = document.createElement('h1');

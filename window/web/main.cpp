@@ -2,14 +2,17 @@
 // page's events forwarded to the form.
 #include "window/facts.h"
 #include "window/form.h"
+#include "window/language.h"
 #include "window/web/dom.h"
 #include "window/web/dominputbox.h"
 #include "window/web/dompreviewbox.h"
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hueprev::web {
 namespace {
@@ -39,10 +42,31 @@ std::u16string &handedOver()
     return text;
 }
 
+// The browser's languages, best first.
+std::vector<std::string> browserLanguages()
+{
+    std::string joined(64, '\0');
+    const auto needed =
+        static_cast<std::size_t>(hueprev_dom_languages(joined.data(), static_cast<int>(joined.size())));
+    if (needed >= joined.size()) {
+        joined.assign(needed + 1, '\0');
+        hueprev_dom_languages(joined.data(), static_cast<int>(joined.size()));
+    }
+    joined.resize(needed);
+    std::vector<std::string> tags;
+    for (std::size_t at = 0; at <= joined.size();) {
+        const std::size_t comma = std::min(joined.find(',', at), joined.size());
+        tags.push_back(joined.substr(at, comma - at));
+        at = comma + 1;
+    }
+    return tags;
+}
+
 void open()
 {
     using facts::pixels;
-    hueprev_dom_open(facts::kFormName, facts::kCaption, pixels(facts::kClientWidth),
+    const std::string language = chooseLanguage(browserLanguages());
+    hueprev_dom_open(facts::kFormName, language.c_str(), facts::kCaption, pixels(facts::kClientWidth),
                      pixels(facts::kClientHeight), facts::kFontFace);
     for (const facts::Control &control : facts::kControls) {
         const std::string id = facts::objectName(control);

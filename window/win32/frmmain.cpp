@@ -2,6 +2,7 @@
 
 #include "preview/colorcodes.h"
 #include "window/facts.h"
+#include "window/language.h"
 #include "window/win32/accessible.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
@@ -23,9 +24,10 @@ constexpr UINT kBaseDpi = 96;
 
 using facts::Kind;
 
-std::wstring wide(const std::string &text)
+std::wstring wide(const std::string &utf8)
 {
-    return {text.begin(), text.end()}; // the window's words are ASCII
+    const std::u16string text = utf16(utf8);
+    return {text.begin(), text.end()};
 }
 
 // Functions of newer Windows versions, looked up so the program still starts on older ones.

@@ -1,28 +1,59 @@
 // hueprev.exe: the Win32 front-end's entry point and message loop.
 #include "window/facts.h"
+#include "window/language.h"
 #include "window/win32/frmmain.h"
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <string>
+#include <vector>
+
+namespace {
+std::wstring wide(const char *utf8)
+{
+    const std::u16string text = hueprev::utf16(utf8);
+    return {text.begin(), text.end()};
+}
+
+// The player's Windows display languages, best first.
+std::vector<std::string> displayLanguages()
+{
+    ULONG count = 0;
+    ULONG size = 0;
+    std::vector<std::string> tags;
+    if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) != FALSE && size > 0) {
+        std::wstring names(size, L'\0');
+        if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size) != FALSE) {
+            for (const wchar_t *name = names.c_str(); *name != L'\0'; name += wcslen(name) + 1) {
+                tags.emplace_back(name, name + wcslen(name)); // tags are ASCII
+            }
+        }
+    }
+    return tags;
+}
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    const std::string ascii = hueprev::facts::kCaption;
-    const std::wstring caption(ascii.begin(), ascii.end());
+    hueprev::chooseLanguage(displayLanguages());
+    const std::wstring caption = wide(hueprev::facts::kCaption);
     // Themed buttons and tooltips (common controls 6, from the manifest) and the preview's rich-edit class.
     // Screen readers reach the controls' accessible objects through COM.
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     if (LoadLibraryW(L"Msftedit.dll") == nullptr) {
-        MessageBoxW(nullptr, L"hueprev needs Msftedit.dll, the rich-edit control of Windows.",
-                    caption.c_str(), MB_ICONERROR);
+        MessageBoxW(
+            nullptr,
+            wide(hueprev::translate("hueprev needs Msftedit.dll, the rich-edit control of Windows.")).c_str(),
+            caption.c_str(), MB_ICONERROR);
         return 1;
     }
     HWND window = hueprev::win32::FrmMain::create(instance, show);
     if (window == nullptr) {
-        MessageBoxW(nullptr, L"hueprev could not create its window.", caption.c_str(), MB_ICONERROR);
+        MessageBoxW(nullptr, wide(hueprev::translate("hueprev could not create its window.")).c_str(),
+                    caption.c_str(), MB_ICONERROR);
         return 1;
     }
     MSG message;
