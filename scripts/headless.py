@@ -4,9 +4,12 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
-def chromium(language=None):
-    """language: the browser's, such as "de", in place of the machine's."""
+def chromium(language=None, flags=()):
+    """language: the browser's, such as "de", in place of the machine's;
+    flags: more of Chromium's switches."""
     options = webdriver.ChromeOptions()
+    for flag in flags:
+        options.add_argument(flag)
     if language:
         options.add_argument("--lang=" + language)
         options.add_experimental_option("prefs", {"intl.accept_languages": language})

@@ -3,6 +3,7 @@ preview as text and nothing of them runs; the page is one file that makes no
 request. Run with Debian's Python, which has Debian's Selenium."""
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -26,6 +27,22 @@ HOSTILE = [
     ("nul", "a\0b^1\0", [("a\0b", WHITE), ("\0", RED)]),
     ("javascript_url", "javascript:alert(3)^2", [("javascript:alert(3)", WHITE)]),
 ]
+
+
+def screenshot_colors(png, rect):
+    """How many pixels of each colour a PNG screenshot has inside rect (left, top, right, bottom)."""
+    ppm = subprocess.run(["pngtopnm"], input=png, stdout=subprocess.PIPE, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", ppm)
+    width = int(header.group(1))
+    pixels = ppm[header.end():]
+    counts = {}
+    left, top, right, bottom = rect
+    for y in range(top, bottom):
+        row = pixels[3 * (y * width + left):3 * (y * width + right)]
+        for x in range(0, len(row), 3):
+            color = tuple(row[x:x + 3])
+            counts[color] = counts.get(color, 0) + 1
+    return counts
 
 
 class Page(unittest.TestCase):
@@ -117,6 +134,64 @@ class Page(unittest.TestCase):
                     document.getElementById('txtIn').getAttribute('aria-label')];""")
         self.assertEqual(button, ["de", "Tarnvale - Nickname Tester", "^1 rot", "^1 rot: diesen Farbcode einf\u00fcgen",
                                   "Spielername"])
+
+    def test_narrow_screens_fit_the_form_and_take_taps(self):
+        for width in (320, 360):
+            with self.subTest(width=width):
+                self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+                self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+                self.addCleanup(self.driver.execute_cdp_cmd, "Emulation.clearDeviceMetricsOverride", {})
+                self.addCleanup(self.driver.execute_cdp_cmd, "Emulation.setTouchEmulationEnabled", {"enabled": False})
+                self.open()
+                boxes = self.driver.execute_script("""
+                    return Array.from(document.querySelectorAll('.form > *'), c => {
+                        const r = c.getBoundingClientRect();
+                        return [c.id, r.left, r.top, r.right, r.bottom];
+                    });""")
+                for name, left, top, right, bottom in boxes:
+                    self.assertTrue(0 <= left and right <= width, (name, left, right))
+                for i, a in enumerate(boxes):
+                    for b in boxes[i + 1:]:
+                        apart = a[3] <= b[1] or b[3] <= a[1] or a[4] <= b[2] or b[4] <= a[2]
+                        self.assertTrue(apart, "%s overlaps %s" % (a[0], b[0]))
+                buttons = sorted((top, left, name) for name, left, top, right, bottom in boxes
+                                 if name.startswith("cmdAddColor_"))
+                self.assertEqual([name[-1] for _, _, name in buttons], list("1234567890"))
+                for name, left, top, right, bottom in boxes:
+                    if name.startswith("cmdAddColor_"):
+                        self.assertGreaterEqual(min(right - left, bottom - top), 44, name)
+                    else:
+                        self.assertGreater(right - left, width - 20, name)
+                # A tap writes the code at the caret and leaves the focus, and a phone's keyboard, in the input.
+                for _, _, name in buttons:
+                    left, top, right, bottom = next(box[1:] for box in boxes if box[0] == name)
+                    point = [{"x": (left + right) / 2, "y": (top + bottom) / 2}]
+                    self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": point})
+                    self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+                self.assertEqual(self.driver.execute_script(
+                    "return [document.getElementById('txtIn').value, document.activeElement.id]"),
+                    ["^1^2^3^4^5^6^7^8^9^0", "txtIn"])
+
+    def test_preview_keeps_the_games_colours_whatever_the_browser_does(self):
+        # The browser's own darkening of pages with a dark preference, and forced colours.
+        driver = chromium(flags=("--enable-features=WebContentsForceDark", "--force-dark-mode",
+                                 "--force-color-profile=srgb", "--window-size=600,300"))
+        self.addCleanup(driver.quit)
+        driver.get("file://" + PAGE)
+        driver.execute_cdp_cmd("Input.insertText", {"text": "^0Black^1Red^4Blue^8Teal"})
+        for forced in ("none", "active"):
+            with self.subTest(forced_colors=forced):
+                driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                    "features": [{"name": "forced-colors", "value": forced}]})
+                left, top, right, bottom = driver.execute_script("""
+                    const r = document.getElementById('txtOut').getBoundingClientRect();
+                    return [r.left, r.top, r.right, r.bottom].map(Math.round);""")
+                shown = screenshot_colors(driver.get_screenshot_as_png(), (left + 3, top + 3, right - 3, bottom - 3))
+                background = (64, 64, 64)
+                self.assertEqual(max(shown, key=shown.get), background)
+                for color in ((0, 0, 0), (255, 0, 0), (0, 0, 255), (0, 127, 127)):
+                    self.assertGreater(shown.get(color, 0), 20, color)
 
     def test_hundred_thousand_characters_of_markup(self):
         self.open()

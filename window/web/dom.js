@@ -58,8 +58,8 @@ mergeInto(LibraryManager.library, {
     var form = HP.form = document.createElement('div');
     form.id = UTF8ToString(formId);
     form.className = 'form';
-    form.style.width = width + 'px';
-    form.style.height = height + 'px';
+    form.style.setProperty('--width', width + 'px');
+    form.style.setProperty('--height', height + 'px');
     form.style.fontFamily = '"' + UTF8ToString(fontFace) + '", hueprev-tahoma, sans-serif';
     document.getElementById('page').appendChild(form);
   },
@@ -72,10 +72,11 @@ mergeInto(LibraryManager.library, {
     control.className = className;
     control.setAttribute('aria-label', UTF8ToString(name));
     control.setAttribute('aria-description', UTF8ToString(description));
-    control.style.left = left + 'px';
-    control.style.top = top + 'px';
-    control.style.width = width + 'px';
-    control.style.height = height + 'px';
+    // The page's style rules place it: as the facts say, or fitted to a narrow screen.
+    control.style.setProperty('--left', left + 'px');
+    control.style.setProperty('--top', top + 'px');
+    control.style.setProperty('--width', width + 'px');
+    control.style.setProperty('--height', height + 'px');
     if (points > 0) {
       control.style.fontSize = points + 'pt';
     }
@@ -87,8 +88,12 @@ mergeInto(LibraryManager.library, {
   hueprev_dom_add_input: function (id, left, top, width, height, points, name, description) {
     var input = HP.txtIn = HP_control('input', 'input', id, left, top, width, height, points, name, description);
     input.type = 'text';
+    // A name, not prose: a phone keyboard neither capitalises nor corrects it, and its Enter key is "done".
     input.spellcheck = false;
     input.autocomplete = 'off';
+    input.setAttribute('autocapitalize', 'off');
+    input.setAttribute('autocorrect', 'off');
+    input.setAttribute('enterkeyhint', 'done');
   },
 
   hueprev_dom_add_preview__deps: ['$HP', '$HP_control'],
