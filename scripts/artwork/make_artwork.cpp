@@ -161,7 +161,8 @@ int main(int argc, char *argv[])
             }
         }
     }
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // 192 and 512 are the sizes a web app installed to a phone asks for.
+    for (const int size : {16, 32, 48, 64, 128, 192, 256, 512}) {
         const QImage icon = iconPicture(size);
         if (!save(icon, out.filePath(QStringLiteral("icons/hueprev-%1.png").arg(size)))) {
             return 1;

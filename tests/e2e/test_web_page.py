@@ -1,12 +1,15 @@
 """The page in headless Chromium, through WebDriver: hostile names reach the
 preview as text and nothing of them runs; the page is one file that makes no
 request. Run with Debian's Python, which has Debian's Selenium."""
+import functools
+import http.server
 import json
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 import zipfile
@@ -193,6 +196,36 @@ class Page(unittest.TestCase):
                 for color in ((0, 0, 0), (255, 0, 0), (0, 0, 255), (0, 127, 127)):
                     self.assertGreater(shown.get(color, 0), 20, color)
 
+    def test_hosted_copy_installs_and_works_offline(self):
+        site = os.path.join(os.path.dirname(PAGE), "site")
+        handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=site)
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = "http://127.0.0.1:%d/" % server.server_address[1]
+        # A browser of its own, whose profile keeps the service worker.
+        driver = chromium()
+        self.addCleanup(driver.quit)
+        try:
+            driver.get(url)
+            manifest = driver.execute_async_script("""
+                const done = arguments[arguments.length - 1];
+                navigator.serviceWorker.ready.then(() => fetch('manifest.webmanifest')).then(r => r.json()).then(done);""")
+            self.assertEqual(manifest["display"], "standalone")
+            self.assertEqual(manifest["start_url"], "./")
+            self.assertEqual(sorted(icon["sizes"] for icon in manifest["icons"]), ["192x192", "512x512"])
+        finally:
+            server.shutdown()
+            server.server_close()
+        # The network is gone: the page still opens and previews.
+        driver.get(url)
+        for _ in range(100):
+            if driver.execute_script("return document.activeElement.id") == "txtIn":
+                break
+        driver.execute_cdp_cmd("Input.insertText", {"text": "^1Red"})
+        self.assertEqual(driver.execute_script("""
+            return Array.from(document.getElementById('txtOut').childNodes,
+                              span => [span.textContent, getComputedStyle(span).color]);"""), [["Red", RED]])
+
     def test_hundred_thousand_characters_of_markup(self):
         self.open()
         name = "^1" + "<b>&amp;</b>" * (100_000 // 12)
@@ -225,7 +258,9 @@ class Page(unittest.TestCase):
                            check=True, capture_output=True, timeout=120)
             self.assertEqual(sorted(n for n in os.listdir(out) if n.endswith(".zip")), ["hueprev-1.00-web.zip"])
             with zipfile.ZipFile(os.path.join(out, "hueprev-1.00-web.zip")) as package:
-                self.assertEqual(sorted(package.namelist()), ["LICENSE.txt", "TAHOMA-LICENSE.txt", "hueprev.html"])
+                self.assertEqual(sorted(n for n in package.namelist() if not n.endswith("/")), [
+                    "LICENSE.txt", "TAHOMA-LICENSE.txt", "hueprev.html", "site/icon-192.png", "site/icon-512.png",
+                    "site/index.html", "site/manifest.webmanifest", "site/sw.js"])
                 with open(PAGE, "rb") as page:
                     self.assertEqual(package.read("hueprev.html"), page.read())
 
