@@ -42,8 +42,9 @@ class Commands(unittest.TestCase):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("abc")
             # Round the window back into the input, which selects all of it as
-            # it arrives; then on to button 1, and Space.
-            app.key(*["Tab"] * 12)
+            # it arrives; then on to button 1, and Space. A browser may hold
+            # focus stops of its own outside the page.
+            app.key(*["Tab"] * (12 + int(os.environ.get("HUEPREV_TABS_OUTSIDE", "0"))))
             app.key("Tab", "Tab", "Tab", "space")
             self.assertEqual(app.input_text(), "abc^1")
             self.assertEqual(app.close(), 0)

@@ -40,6 +40,7 @@ class Paste(unittest.TestCase):
     def test_empty_paste_leaves_the_undo_history_alone(self):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("abc")
+            self.assertEqual(app.preview_colors([7]), [7])  # the typing has arrived
             app.set_clipboard("")
             app.key("ctrl+v", "ctrl+z")
             # The undo took out the typing, not a paste of nothing.

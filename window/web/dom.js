@@ -150,11 +150,20 @@ mergeInto(LibraryManager.library, {
       HP.lend(event.dataTransfer.getData('text/plain'));
       _hueprev_txtIn_Drop(at && at.offsetNode === input ? at.offset : input.selectionStart);
     });
-    // Whether the focus is about to arrive from the keyboard.
-    var tabbing = false;
-    document.addEventListener('keydown', function (event) { tabbing = event.key === 'Tab'; }, true);
-    document.addEventListener('pointerdown', function () { tabbing = false; }, true);
-    input.addEventListener('focus', function () { _hueprev_txtIn_GotFocus(tabbing ? 1 : 0); });
+    // Whether the focus arrives by the pointer; otherwise it came from the keyboard, even
+    // from a browser's own controls outside the page, or from the page itself.
+    var pointing = false;
+    document.addEventListener('pointerdown', function () { pointing = true; }, true);
+    document.addEventListener('keydown', function () { pointing = false; }, true);
+    // After the browser has selected what it selects on a focus from the keyboard (WebKit does so late).
+    input.addEventListener('focus', function () {
+      var byKeyboard = pointing ? 0 : 1;
+      setTimeout(function () {
+        if (document.activeElement === input) {
+          _hueprev_txtIn_GotFocus(byKeyboard);
+        }
+      }, 0);
+    });
     input.addEventListener('blur', function () { _hueprev_txtIn_LostFocus(); });
     document.addEventListener('selectionchange', function () {
       if (document.activeElement === input) {
