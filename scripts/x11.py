@@ -71,10 +71,20 @@ class App:
         # In a process group of its own, so that its helpers (a browser's, Wine's) end with it.
         self.process = subprocess.Popen(shlex.split(command), env=display.env, start_new_session=True,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        # A program under Wine or a browser, on a loaded machine, can take a while to map.
-        self.window = display.run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION,
-                                  timeout=120).stdout.strip()
-        self.window = self.window.split()[0]
+        # A program under Wine or a browser, on a loaded machine, can take a while to map. A
+        # window that goes away while xdotool looks through them (a browser's first, say)
+        # makes it fail: it looks again.
+        deadline = time.monotonic() + 120
+        while True:
+            found = display.run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION,
+                                check=False, timeout=max(1, deadline - time.monotonic()))
+            if found.returncode == 0 and found.stdout.split():
+                break
+            if time.monotonic() > deadline or self.process.poll() is not None:
+                self.__exit__(None, None, None)  # ends what it started
+                raise RuntimeError("the program's window never showed: %s" % found.stderr.strip())
+            time.sleep(0.2)
+        self.window = found.stdout.split()[0]
         display.xdotool("windowfocus", "--sync", self.window)
         time.sleep(0.2)
 
