@@ -5,5 +5,5 @@ set -euo pipefail
 fuzzer=$1 seeds=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-"$fuzzer" -runs="${FUZZ_RUNS:-2000000}" -max_total_time="${FUZZ_SECONDS:-50}" -max_len=2048 \
+"$fuzzer" -runs="${FUZZ_RUNS:-2000000}" -max_total_time="${FUZZ_SECONDS:-25}" -max_len=2048 \
   -print_final_stats=1 -artifact_prefix="$scratch/" "$scratch" "$seeds"
