@@ -1,18 +1,22 @@
-"""Figures of the page in headless Chromium (Debian's Python and Selenium):
-    /usr/bin/python3 bench/web_bench.py build/web/window/web/hueprev.html
-the page's size; opened to ready for typing; a key to the preview rebuilt and
-laid out, at the end of names of 30, 10,000 and 100,000 code-dense characters;
-and a paste of 1,000,000 characters through the page's own paste handling."""
+"""Figures of the page in headless Chromium, or in WebKitGTK (Debian's Python and Selenium):
+    /usr/bin/python3 bench/web_bench.py build/web/window/web/hueprev.html [REPETITIONS]
+    scripts/with-display.sh /usr/bin/python3 bench/web_bench.py PAGE REPETITIONS webkit
+the page's size; opened to ready for typing (Chromium only); a key to the
+preview rebuilt and laid out, at the end of names of 30, 10,000 and 100,000
+code-dense characters; and a paste of 1,000,000 characters through the page's
+own paste handling."""
 import os
 import statistics
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "scripts"))
-from headless import chromium  # noqa: E402
+from headless import chromium, webkit  # noqa: E402
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 
 page = os.path.abspath(sys.argv[1])
 repetitions = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+engine = sys.argv[3] if len(sys.argv) > 3 else "chromium"
 
 # Installed before the page's own script runs.
 PROBE = """
@@ -34,27 +38,49 @@ def code_dense(length):
     return (unit * (length // len(unit) + 1))[:length]
 
 
-driver = chromium()
-try:
-    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
-    print("hueprev.html: %.1f KiB" % (os.path.getsize(page) / 1024))
+def open_page(driver):
+    driver.get("file://" + page)
+    if engine != "chromium":
+        driver.execute_script(PROBE)  # no way in before the page's script; the page is up by now
 
-    ready = []
-    for _ in range(repetitions):
-        driver.get("file://" + page)
-        while driver.execute_script("return window.readyAt") is None:
-            time.sleep(0.01)
-        ready.append(driver.execute_script("return window.readyAt"))
-    print("opened to ready for typing: median %.1f ms" % statistics.median(ready))
+
+def type_name(driver, text):
+    if engine == "chromium":
+        driver.execute_cdp_cmd("Input.insertText", {"text": text})
+    else:
+        driver.execute_script("document.getElementById('txtIn').focus();"
+                              "document.execCommand('insertText', false, arguments[0]);", text)
+
+
+def press_x(driver):
+    if engine == "chromium":
+        for kind in ("keyDown", "keyUp"):
+            driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "x", "text": "x",
+                                                               "code": "KeyX", "windowsVirtualKeyCode": 88})
+    else:
+        ActionChains(driver).send_keys("x").perform()
+
+
+driver = chromium() if engine == "chromium" else webkit()
+try:
+    print("engine: %s" % engine)
+    print("hueprev.html: %.1f KiB" % (os.path.getsize(page) / 1024))
+    if engine == "chromium":
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
+        ready = []
+        for _ in range(repetitions):
+            driver.get("file://" + page)
+            while driver.execute_script("return window.readyAt") is None:
+                time.sleep(0.01)
+            ready.append(driver.execute_script("return window.readyAt"))
+        print("opened to ready for typing: median %.1f ms" % statistics.median(ready))
 
     for length in (30, 10_000, 100_000):
-        driver.get("file://" + page)
-        driver.execute_cdp_cmd("Input.insertText", {"text": code_dense(length)})
+        open_page(driver)
+        type_name(driver, code_dense(length))
         times, own = [], []
         for _ in range(repetitions):
-            for kind in ("keyDown", "keyUp"):
-                driver.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "key": "x", "text": "x",
-                                                                   "code": "KeyX", "windowsVirtualKeyCode": 88})
+            press_x(driver)
             total, page_part = driver.execute_script(
                 "return [window.shownAt - window.keyAt, window.shownAt - window.editedAt]")
             times.append(total)
@@ -62,7 +88,7 @@ try:
         print("key to preview rebuilt, %d characters: median %.2f ms, of which the preview %.2f ms"
               % (length, statistics.median(times), statistics.median(own)))
 
-    driver.get("file://" + page)
+    open_page(driver)
     name = code_dense(1_000_000)
     elapsed = driver.execute_script("""
         const data = new DataTransfer();

@@ -1,5 +1,9 @@
 """Headless Debian Chromium through Debian's chromedriver and Selenium, with
-the browser's network log kept, for the page's tests and figures."""
+the browser's network log kept, for the page's tests and figures; and
+WebKitGTK, the engine of Safari, through Debian's WebKitWebDriver, which
+needs an X display (scripts/with-display.sh)."""
+import glob
+
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
@@ -19,3 +23,10 @@ def chromium(language=None, flags=()):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def webkit():
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = glob.glob("/usr/lib/*/webkit2gtk-4.*/MiniBrowser")[0]
+    options.add_argument("--automation")
+    return webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
