@@ -26,8 +26,8 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64
   # the web page: Emscripten, Node for its unit tests, Chromium and its driver for the page's tests
   emscripten nodejs chromium chromium-driver python3-selenium
-  # ... and in WebKitGTK, the engine of Safari
-  gir1.2-webkit2-4.1 python3-gi
+  # ... and in WebKitGTK, the engine of Safari, and Firefox ESR, with a window manager for its focus
+  gir1.2-webkit2-4.1 python3-gi firefox-esr matchbox-window-manager
 )
 
 missing=()

@@ -76,7 +76,9 @@ class App:
         # makes it fail: it looks again.
         deadline = time.monotonic() + 120
         while True:
-            found = display.run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % CAPTION,
+            # A browser may add its own name to the page's title (HUEPREV_TITLE_SUFFIX).
+            title = "^%s%s$" % (CAPTION, display.env.get("HUEPREV_TITLE_SUFFIX", ""))
+            found = display.run("xdotool", "search", "--sync", "--onlyvisible", "--name", title,
                                 check=False, timeout=max(1, deadline - time.monotonic()))
             if found.returncode == 0 and found.stdout.split():
                 break
@@ -87,6 +89,26 @@ class App:
         self.window = found.stdout.split()[0]
         display.xdotool("windowfocus", "--sync", self.window)
         time.sleep(0.2)
+        # Where the form stands in the window: at its corner, but for a browser in kiosk
+        # mode (HUEPREV_FORM_IN_PAGE), which fills the screen and centres the form in it.
+        self.origin = (0, 0)
+        self.framed = bool(display.env.get("HUEPREV_FORM_IN_PAGE"))
+        if self.framed:
+            self.origin = self._find_form()
+
+    def _find_form(self, timeout=30):
+        """The form's corner, from the top left of the preview's background, which stands
+        at 16 + 1, 88 + 1 in the page's form (its border is one pixel)."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            image = self.screenshot()
+            for y in range(image.height):
+                row = image.data[3 * y * image.width:3 * (y + 1) * image.width]
+                x = next((i // 3 for i in range(0, len(row), 3) if tuple(row[i:i + 3]) == PREVIEW_BACKGROUND), None)
+                if x is not None:
+                    return x - 17, y - 89
+            time.sleep(0.2)
+        raise RuntimeError("the form never showed in the page")
 
     def geometry(self):
         out = self.display.run("xwininfo", "-id", self.window).stdout
@@ -100,8 +122,8 @@ class App:
         self.display.xdotool("key", "--delay", "30", *keys)
 
     def click(self, x, y):
-        """A left click at a point inside the window."""
-        self.display.xdotool("mousemove", "--window", self.window, str(x), str(y))
+        """A left click at a point of the form."""
+        self.display.xdotool("mousemove", "--window", self.window, str(x + self.origin[0]), str(y + self.origin[1]))
         self.display.xdotool("click", "1")
 
     def clipboard(self):
@@ -131,7 +153,7 @@ class App:
         xwd = self.display.run("xwd", "-silent", "-id", self.window, text=False).stdout
         ppm = subprocess.run(["xwdtopnm", "-quiet"], input=xwd, stdout=subprocess.PIPE, check=True,
                              timeout=30).stdout
-        return Image(ppm)
+        return Image(ppm, getattr(self, "origin", (0, 0)))
 
     def preview_colors(self, expected=None, timeout=15):
         """The table colours the preview shows, left to right. Given what is
@@ -173,7 +195,8 @@ class App:
 class Image:
     """A window's pixels, from the binary PPM that netpbm's xwdtopnm writes."""
 
-    def __init__(self, ppm):
+    def __init__(self, ppm, origin=(0, 0)):
+        """origin: where the point (0, 0) of at() stands in the picture."""
         # "P6", width, height and the largest value, each followed by one white space.
         fields = ppm.split(maxsplit=4)
         if fields[0] != b"P6" or fields[3] != b"255":
@@ -181,9 +204,10 @@ class Image:
         self.width, self.height = int(fields[1]), int(fields[2])
         self.ppm = ppm
         self.data = ppm[len(ppm) - 3 * self.width * self.height:]
+        self.origin = origin
 
     def at(self, x, y):
-        i = 3 * (y * self.width + x)
+        i = 3 * ((y + self.origin[1]) * self.width + x + self.origin[0])
         return tuple(self.data[i:i + 3])
 
     def colors_left_to_right(self, rect):
