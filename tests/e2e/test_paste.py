@@ -2,6 +2,7 @@
 import os
 import random
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
@@ -20,6 +21,11 @@ class Paste(unittest.TestCase):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.set_clipboard(text)
             app.key("ctrl+v")
+            # The paste has arrived once the preview shows it; reading the name before
+            # would put the driver's own marker on the clipboard while a browser still pastes.
+            deadline = time.monotonic() + 60
+            while not app.preview_colors() and time.monotonic() < deadline:
+                time.sleep(0.2)
             got = app.input_text()
             self.assertEqual(len(got), len(text))
             self.assertEqual(got, text)
@@ -33,8 +39,8 @@ class Paste(unittest.TestCase):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.set_clipboard("^1first\n^2second\r\nthird")
             app.key("ctrl+v")
+            self.assertEqual(app.preview_colors([1, 2]), [1, 2])  # the paste has arrived
             self.assertEqual(app.input_text(), "^1first ^2second third")
-            self.assertEqual(app.preview_colors([1, 2]), [1, 2])
             self.assertEqual(app.close(), 0)
 
     def test_empty_paste_leaves_the_undo_history_alone(self):
