@@ -9,6 +9,7 @@
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/rtf.h"
+#include "window/win32/wide.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -23,6 +24,8 @@
 
 namespace hueprev::testing {
 namespace {
+
+using win32::wide;
 
 // The real window, with its own wiring of events to commands; made once,
 // since mapping a top-level window takes Wine a while.
@@ -397,7 +400,6 @@ protected:
         object->Release();
         return both;
     }
-    static std::wstring wide(const std::string &text) { return {text.begin(), text.end()}; }
     HWND control(const facts::Control &row) const
     {
         return GetDlgItem(window, row.kind == facts::Kind::InputBox     ? IDC_INPUT

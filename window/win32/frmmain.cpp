@@ -2,10 +2,10 @@
 
 #include "preview/colorcodes.h"
 #include "window/facts.h"
-#include "window/language.h"
 #include "window/win32/accessible.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
+#include "window/win32/wide.h"
 
 #include <commctrl.h>
 
@@ -23,12 +23,6 @@ constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr UINT kBaseDpi = 96;
 
 using facts::Kind;
-
-std::wstring wide(const std::string &utf8)
-{
-    const std::u16string text = utf16(utf8);
-    return {text.begin(), text.end()};
-}
 
 // Functions of newer Windows versions, looked up so the program still starts on older ones.
 template <typename Function> Function user32(const char *name)

@@ -2,6 +2,7 @@
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/win32/frmmain.h"
+#include "window/win32/wide.h"
 
 #include <commctrl.h>
 
@@ -10,11 +11,7 @@
 #include <vector>
 
 namespace {
-std::wstring wide(const char *utf8)
-{
-    const std::u16string text = hueprev::utf16(utf8);
-    return {text.begin(), text.end()};
-}
+using hueprev::win32::wide;
 
 // The player's Windows display languages, best first.
 std::vector<std::string> displayLanguages()
