@@ -152,17 +152,23 @@ mergeInto(LibraryManager.library, {
     });
     // Whether the focus arrives by the pointer; otherwise it came from the keyboard, even
     // from a browser's own controls outside the page, or from the page itself.
+    // The form hears of the arrival once the browser has selected what it selects on a
+    // focus from the keyboard (WebKit does so after the focus event), and before the next
+    // key or press, which Firefox hands over ahead of timers.
     var pointing = false;
-    document.addEventListener('pointerdown', function () { pointing = true; }, true);
-    document.addEventListener('keydown', function () { pointing = false; }, true);
-    // After the browser has selected what it selects on a focus from the keyboard (WebKit does so late).
+    var arrival = null;
+    function arrive() {
+      var byKeyboard = arrival;
+      arrival = null;
+      if (byKeyboard !== null && document.activeElement === input) {
+        _hueprev_txtIn_GotFocus(byKeyboard);
+      }
+    }
+    document.addEventListener('pointerdown', function () { arrive(); pointing = true; }, true);
+    document.addEventListener('keydown', function () { arrive(); pointing = false; }, true);
     input.addEventListener('focus', function () {
-      var byKeyboard = pointing ? 0 : 1;
-      setTimeout(function () {
-        if (document.activeElement === input) {
-          _hueprev_txtIn_GotFocus(byKeyboard);
-        }
-      }, 0);
+      arrival = pointing ? 0 : 1;
+      setTimeout(arrive, 0);
     });
     input.addEventListener('blur', function () { _hueprev_txtIn_LostFocus(); });
     document.addEventListener('selectionchange', function () {
