@@ -28,6 +28,8 @@ packages=(
   emscripten nodejs chromium chromium-driver python3-selenium
   # ... and in WebKitGTK, the engine of Safari, and Firefox ESR, with a window manager for its focus
   gir1.2-webkit2-4.1 python3-gi firefox-esr matchbox-window-manager
+  # the page's figures in WebKitGTK
+  webkit2gtk-driver
 )
 
 missing=()
