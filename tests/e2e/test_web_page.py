@@ -48,6 +48,17 @@ def screenshot_colors(png, rect):
     return counts
 
 
+def open_page(driver, url="file://" + PAGE, timeout=30):
+    """Opens the page and waits for it to be ready for typing: the program starts after
+    the document has loaded, once its WebAssembly is compiled."""
+    driver.get(url)
+    deadline = time.monotonic() + timeout
+    while driver.execute_script("return document.activeElement.id") != "txtIn":
+        if time.monotonic() > deadline:
+            raise AssertionError("the page never became ready for typing")
+        time.sleep(0.02)
+
+
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -58,12 +69,8 @@ class Page(unittest.TestCase):
         cls.driver.quit()
 
     def open(self):
-        self.driver.get("file://" + PAGE)
+        open_page(self.driver)
         self.driver.execute_script("window.ran = []; window.alert = function (x) { window.ran.push(x); };")
-        for _ in range(100):
-            if self.driver.execute_script("return document.activeElement.id") == "txtIn":
-                return
-        self.fail("the page never became ready for typing")
 
     def type(self, text):
         # What an input method commits: the browser's own insertion path.
@@ -130,7 +137,7 @@ class Page(unittest.TestCase):
     def test_speaks_the_browsers_language(self):
         driver = chromium("de")
         self.addCleanup(driver.quit)
-        driver.get("file://" + PAGE)
+        open_page(driver)
         button = driver.execute_script("""
             const button = document.getElementById('cmdAddColor_1');
             return [document.documentElement.lang, document.title, button.getAttribute('aria-label'), button.title,
@@ -181,7 +188,7 @@ class Page(unittest.TestCase):
         driver = chromium(flags=("--enable-features=WebContentsForceDark", "--force-dark-mode",
                                  "--force-color-profile=srgb", "--window-size=600,300"))
         self.addCleanup(driver.quit)
-        driver.get("file://" + PAGE)
+        open_page(driver)
         driver.execute_cdp_cmd("Input.insertText", {"text": "^0Black^1Red^4Blue^8Teal"})
         for forced in ("none", "active"):
             with self.subTest(forced_colors=forced):
@@ -217,10 +224,7 @@ class Page(unittest.TestCase):
             server.shutdown()
             server.server_close()
         # The network is gone: the page still opens and previews.
-        driver.get(url)
-        for _ in range(100):
-            if driver.execute_script("return document.activeElement.id") == "txtIn":
-                break
+        open_page(driver, url)
         driver.execute_cdp_cmd("Input.insertText", {"text": "^1Red"})
         self.assertEqual(driver.execute_script("""
             return Array.from(document.getElementById('txtOut').childNodes,
