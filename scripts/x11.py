@@ -129,10 +129,20 @@ class App:
     def clipboard(self):
         return self.display.run("xclip", "-o", "-selection", "clipboard").stdout
 
-    def set_clipboard(self, text):
-        # xclip stays in the background to serve the selection until it is taken over.
-        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text,
-                       env=self.display.env, text=True, check=True, timeout=30)
+    def set_clipboard(self, text, timeout=30):
+        # xclip stays in the background to serve the selection until it is taken over; it
+        # takes the selection only once that background process runs, which on a loaded
+        # machine can be after a key sent next: wait until the clipboard reads back.
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text.encode(),
+                       env=self.display.env, check=True, timeout=timeout)
+        deadline = time.monotonic() + timeout
+        while True:
+            held = self.display.run("xclip", "-o", "-selection", "clipboard", check=False, text=False)
+            if held.returncode == 0 and held.stdout == text.encode():
+                return
+            if time.monotonic() > deadline:
+                raise AssertionError("xclip never took the clipboard")
+            time.sleep(0.02)
 
     def input_text(self, timeout=60):
         """The input's text as the user would copy it: Enter selects all, Ctrl+C copies.
