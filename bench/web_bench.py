@@ -55,7 +55,10 @@ def code_dense(length):
 def open_page(driver):
     driver.get("file://" + page)
     if engine != "chromium":
-        driver.execute_script(PROBE)  # no way in before the page's script; the page is up by now
+        driver.execute_script(PROBE)  # no way in before the page's script; the document is up by now
+    # The program starts once its WebAssembly is compiled.
+    while driver.execute_script("return document.activeElement.id") != "txtIn":
+        time.sleep(0.01)
 
 
 def type_name(driver, text):
@@ -94,6 +97,7 @@ try:
     for length in (30, 10_000, 100_000):
         open_page(driver)
         type_name(driver, code_dense(length))
+        assert driver.execute_script("return document.getElementById('txtIn').value.length") == length
         times, own = [], []
         for _ in range(repetitions):
             press_x(driver)
