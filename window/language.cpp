@@ -134,13 +134,4 @@ std::u16string utf16(std::string_view utf8)
     return out;
 }
 
-std::vector<std::string> languages()
-{
-    std::vector<std::string> all{"en"};
-    for (std::size_t i = 0; i < catalogues::kCount; ++i) {
-        all.emplace_back(catalogues::kAll[i].language);
-    }
-    return all;
-}
-
 } // namespace hueprev

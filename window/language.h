@@ -31,7 +31,4 @@ std::u16string format(const char *english, std::initializer_list<std::u16string_
 // UTF-8, as the catalogues hold it, as UTF-16.
 std::u16string utf16(std::string_view utf8);
 
-// The languages that have a catalogue, English first.
-std::vector<std::string> languages();
-
 } // namespace hueprev
