@@ -102,11 +102,13 @@ class App:
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             image = self.screenshot()
-            for y in range(image.height):
-                row = image.data[3 * y * image.width:3 * (y + 1) * image.width]
-                x = next((i // 3 for i in range(0, len(row), 3) if tuple(row[i:i + 3]) == PREVIEW_BACKGROUND), None)
-                if x is not None:
-                    return x - 17, y - 89
+            # The first such pixel in reading order: a match that starts within a pixel is passed over.
+            at = image.data.find(bytes(PREVIEW_BACKGROUND))
+            while at > 0 and at % 3:
+                at = image.data.find(bytes(PREVIEW_BACKGROUND), at + 1)
+            if at >= 0:
+                y, x = divmod(at // 3, image.width)
+                return x - 17, y - 89
             time.sleep(0.2)
         raise RuntimeError("the form never showed in the page")
 
