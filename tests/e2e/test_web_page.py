@@ -1,11 +1,11 @@
 """The page in headless Chromium, through WebDriver: hostile names reach the
 preview as text and nothing of them runs; the page is one file that makes no
 request. Run with Debian's Python, which has Debian's Selenium."""
+import collections
 import functools
 import http.server
 import json
 import os
-import re
 import subprocess
 import sys
 import tempfile
@@ -16,6 +16,7 @@ import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
 from headless import chromium  # noqa: E402
+from x11 import Image  # noqa: E402
 
 PAGE = os.path.abspath(os.environ["HUEPREV_PAGE"])
 WHITE, RED, GREEN, CYAN = "rgb(255, 255, 255)", "rgb(255, 0, 0)", "rgb(0, 255, 0)", "rgb(0, 255, 255)"
@@ -34,18 +35,9 @@ HOSTILE = [
 
 def screenshot_colors(png, rect):
     """How many pixels of each colour a PNG screenshot has inside rect (left, top, right, bottom)."""
-    ppm = subprocess.run(["pngtopnm"], input=png, stdout=subprocess.PIPE, check=True).stdout
-    header = re.match(rb"P6\s+(\d+)\s+\d+\s+\d+\s", ppm)
-    width = int(header.group(1))
-    pixels = ppm[header.end():]
-    counts = {}
+    image = Image(subprocess.run(["pngtopnm"], input=png, stdout=subprocess.PIPE, check=True).stdout)
     left, top, right, bottom = rect
-    for y in range(top, bottom):
-        row = pixels[3 * (y * width + left):3 * (y * width + right)]
-        for x in range(0, len(row), 3):
-            color = tuple(row[x:x + 3])
-            counts[color] = counts.get(color, 0) + 1
-    return counts
+    return collections.Counter(image.at(x, y) for y in range(top, bottom) for x in range(left, right))
 
 
 def open_page(driver, url="file://" + PAGE, timeout=30):
