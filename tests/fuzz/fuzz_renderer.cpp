@@ -5,7 +5,7 @@
 #include "preview/renderer.h"
 #include "preview/runs.h"
 #include "tests/recordingsink.h"
-#include "window/win32/rtf.h"
+#include "preview/rtf.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "window/win32/rtf.h"
+#include "preview/rtf.h"
 
 #include <algorithm>
 #include <cstdint>
