@@ -25,7 +25,7 @@ packages=(
   # the Windows builds and their tests under Wine (64-bit: no foreign architecture is added)
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 googletest wine wine64
   # the web page: Emscripten, Node for its unit tests, Chromium and its driver for the page's tests
-  emscripten nodejs chromium chromium-driver python3-selenium
+  emscripten nodejs chromium chromium-driver python3-selenium eslint
   # ... and in WebKitGTK, the engine of Safari, and Firefox ESR, with a window manager for its focus
   gir1.2-webkit2-4.1 python3-gi firefox-esr matchbox-window-manager
   # the page's figures in WebKitGTK
