@@ -29,6 +29,13 @@ public:
     // of the preview, which holds `total` characters; the slice must then move.
     bool mustMove(std::size_t caret, std::size_t total) const;
 
+    // The edges a render really kept (SliceSink widens them to whole characters).
+    void keep(std::size_t from, std::size_t to)
+    {
+        from_ = from;
+        to_ = to;
+    }
+
     std::size_t from() const { return from_; }
     std::size_t to() const { return to_; }
 
@@ -40,7 +47,8 @@ private:
 };
 
 // Passes a render on to another sink, but only the characters inside
-// [from, to); a piece that straddles an edge is cut.
+// [from, to); a piece that straddles an edge is cut. An edge that would split
+// a surrogate pair moves out by one, and from() and to() tell where it went.
 class SliceSink final : public PreviewSink
 {
 public:
@@ -51,6 +59,9 @@ public:
     void caretToStart() override;
     void setColor(ColorValue color) override;
     void insert(std::u16string_view text) override;
+
+    std::size_t from() const { return from_; }
+    std::size_t to() const { return to_; }
 
 private:
     PreviewSink &out_;

@@ -1,9 +1,9 @@
 // What a front-end walks to draw the preview: the runs of one render, and the
 // Win32 preview's RTF made of them, every character literal.
+#include "preview/rtf.h"
 #include "preview/runs.h"
 #include "preview/slice.h"
 #include "window/speech.h"
-#include "window/win32/rtf.h"
 
 #include <gtest/gtest.h>
 
@@ -58,11 +58,35 @@ TEST(PreviewWords, EachRunItsTextAndColourAroundTheCaret)
         {"long_name_at_a_boundary", as + u"^2" + bs, 1'000, 5, u"aaaaa, white. bbbbb, green."},
         {"long_name_at_its_start", as + u"^2" + bs, 0, 3, u"aaa, white."},
         {"long_name_at_its_end", as + u"^2" + bs, 2'000, 3, u"bbb, green."},
+        // An edge inside a character outside the BMP leaves it out, never half of it.
+        {"emoji_at_the_end_edge", u"\U0001F600a\U0001F600", 2, 2, u"\U0001F600a, white."},
+        {"emoji_at_the_start_edge", u"\U0001F600a\U0001F600", 3, 2, u"a\U0001F600, white."},
     };
     for (const Case &c : cases) {
         PreviewRuns runs;
         renderNickname(c.input, runs);
         EXPECT_EQ(previewWords(runs, c.caret, c.eachSide), c.words) << c.name;
+    }
+}
+
+TEST(SliceSink, WidensAnEdgeInsideASurrogatePair)
+{
+    struct Case
+    {
+        std::size_t from, to;
+        std::u16string shown;
+        std::size_t keptFrom, keptTo;
+    };
+    // "a", U+1F600 as two units, "b".
+    const Case cases[] = {
+        {2, 4, u"\U0001F600b", 1, 4}, {0, 2, u"a\U0001F600", 0, 3}, {1, 3, u"\U0001F600", 1, 3}};
+    for (const Case &c : cases) {
+        PreviewRuns runs;
+        SliceSink sliced(runs, c.from, c.to);
+        renderNickname(u"^1a\U0001F600b", sliced);
+        EXPECT_EQ(runs.text(), c.shown) << c.from;
+        EXPECT_EQ(sliced.from(), c.keptFrom) << c.from;
+        EXPECT_EQ(sliced.to(), c.keptTo) << c.from;
     }
 }
 

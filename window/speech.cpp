@@ -1,5 +1,6 @@
 #include "window/speech.h"
 
+#include "preview/utf16.h"
 #include "window/language.h"
 
 #include <algorithm>
@@ -22,9 +23,16 @@ std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::siz
     std::u16string words;
     std::size_t at = 0;
     runs.forEach([&](std::u16string_view text, ColorValue color) {
-        const std::size_t start = std::max(at, from);
-        const std::size_t end = std::min(at + text.size(), to);
+        const std::size_t runStart = at;
         at += text.size();
+        if (at <= from || runStart >= to) {
+            return;
+        }
+        std::size_t start = std::max(runStart, from) - runStart;
+        std::size_t end = std::min(at, to) - runStart;
+        // Whole characters only: an edge inside a surrogate pair leaves the pair out.
+        start += splitsPair(text, start) ? 1 : 0;
+        end -= splitsPair(text, end) ? 1 : 0;
         if (start >= end) {
             return;
         }
@@ -32,7 +40,7 @@ std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::siz
             words += u' ';
         }
         // TRANSLATORS: one stretch of the name in one colour, as a screen reader says it: "Red, red."
-        words += format("%1$s, %2$s.", {text.substr(start - (at - text.size()), end - start), nameOf(color)});
+        words += format("%1$s, %2$s.", {text.substr(start, end - start), nameOf(color)});
     });
     return words;
 }
