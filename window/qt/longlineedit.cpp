@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleHints>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 
@@ -265,29 +264,25 @@ LongLineEdit::LongLineEdit(QWidget *parent) : QLineEdit(parent)
             update();
         }
     };
-    connect(this, &QLineEdit::textChanged, this, &LongLineEdit::steadyCaretWhileLong);
     connect(this, &QLineEdit::textChanged, this, repaintLong);
     connect(this, &QLineEdit::selectionChanged, this, repaintLong);
     connect(this, &QLineEdit::cursorPositionChanged, this, repaintLong);
-}
-
-LongLineEdit::~LongLineEdit()
-{
-    if (blinkTime_ != 0) {
-        QGuiApplication::styleHints()->setCursorFlashTime(blinkTime_);
+    // QLineEdit's line control, a child of its own, runs the caret's blink.
+    for (QObject *child : children()) {
+        if (child->inherits("QWidgetLineControl")) {
+            child->installEventFilter(this);
+        }
     }
 }
 
-void LongLineEdit::steadyCaretWhileLong()
+bool LongLineEdit::eventFilter(QObject *watched, QEvent *event)
 {
-    QStyleHints *hints = QGuiApplication::styleHints();
-    if (isLong() && hints->cursorFlashTime() != 0) {
-        blinkTime_ = hints->cursorFlashTime();
-        hints->setCursorFlashTime(0);
-    } else if (!isLong() && blinkTime_ != 0) {
-        hints->setCursorFlashTime(blinkTime_);
-        blinkTime_ = 0;
+    // Each blink of QLineEdit's own caret measures the whole line. A long
+    // line's caret is drawn here, steady, so its blinks are let go.
+    if (watched != this && event->type() == QEvent::Timer && isLong()) {
+        return true;
     }
+    return QLineEdit::eventFilter(watched, event);
 }
 
 int LongLineEdit::anchor() const

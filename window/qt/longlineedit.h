@@ -22,11 +22,11 @@ public:
     static constexpr qsizetype kLongAbove = 100'000;
 
     explicit LongLineEdit(QWidget *parent = nullptr);
-    ~LongLineEdit() override;
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -41,7 +41,6 @@ private:
     bool isLong() const { return text().size() > kLongAbove; }
     // The end of the selection that stays put while the caret moves.
     int anchor() const;
-    void steadyCaretWhileLong();
 
     // The horizontal scroll, as QLineEdit keeps it but measured from a text
     // position, since pixels from the start of the line overflow.
@@ -52,7 +51,6 @@ private:
     QList<QTextLayout::FormatRange> preeditFormats_;
     QElapsedTimer sinceDoubleClick_;
     QPoint doubleClickAt_;
-    int blinkTime_ = 0; // the platform's blink, while the caret is held steady
 };
 
 } // namespace hueprev
