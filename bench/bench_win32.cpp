@@ -34,7 +34,8 @@ int main(int argc, char **argv)
         return 1;
     }
     hueprev::win32::RichEditPreviewBox previewBox(box, 36, *words);
-    hueprev::CaretPreview preview(previewBox);
+    hueprev::testing::FakeTimer timer; // what a screen reader hears is not timed here
+    hueprev::CaretPreview preview(previewBox, timer);
     // As the program renders: the slice around a caret at the end of the name.
     for (const std::size_t length : {30, 1'000, 10'000, 100'000, 1'000'000}) {
         hueprev::testing::FakeTextBox name;

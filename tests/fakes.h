@@ -3,10 +3,13 @@
 #include "tests/reference.h"
 #include "window/previewbox.h"
 #include "window/textbox.h"
+#include "window/timer.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hueprev::testing {
@@ -19,7 +22,7 @@ class FakeTextBox final : public TextBox
 public:
     std::u16string value;
     int start = 0;
-    int length = 0;
+    int selected = 0;
     bool caretAtStart = false; // a selection made backwards
     bool focused = false;
     std::vector<std::string> calls;
@@ -30,27 +33,28 @@ public:
         ++reads;
         return value;
     }
+    int length() const override { return static_cast<int>(value.size()); }
     int selStart() const override { return start; }
-    int selLength() const override { return length; }
-    int caret() const override { return caretAtStart ? start : start + length; }
+    int selLength() const override { return selected; }
+    int caret() const override { return caretAtStart ? start : start + selected; }
     void setSelStart(int position) override
     {
         calls.push_back("SelStart " + std::to_string(position));
         start = std::clamp(position, 0, static_cast<int>(value.size()));
-        length = 0;
+        selected = 0;
         caretAtStart = false;
     }
-    void setSelLength(int selected) override
+    void setSelLength(int count) override
     {
-        calls.push_back("SelLength " + std::to_string(selected));
-        length = std::clamp(selected, 0, static_cast<int>(value.size()) - start);
+        calls.push_back("SelLength " + std::to_string(count));
+        selected = std::clamp(count, 0, static_cast<int>(value.size()) - start);
     }
     void setSelText(std::u16string_view text) override
     {
         calls.push_back("SelText " + std::string(text.begin(), text.end()));
-        value.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), text);
+        value.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(selected), text);
         start += static_cast<int>(text.size());
-        length = 0;
+        selected = 0;
     }
     void setFocus() override
     {
@@ -58,11 +62,11 @@ public:
         focused = true;
     }
     // As a player would leave it, without a call being recorded.
-    void select(std::u16string_view text, int from, int selected)
+    void select(std::u16string_view text, int from, int count)
     {
         value = text;
         start = from;
-        length = selected;
+        selected = count;
     }
 };
 
@@ -90,6 +94,29 @@ public:
     }
     void showPosition(std::size_t position) override { shown.push_back(position); }
     void describe(std::u16string_view words) override { described.emplace_back(words); }
+};
+
+// A timer that runs what is due only when the test says the time has come.
+class FakeTimer final : public Timer
+{
+public:
+    std::function<void()> due;
+    int delay = 0;
+
+    void start(int milliseconds, std::function<void()> then) override
+    {
+        delay = milliseconds;
+        due = std::move(then);
+    }
+    // True if something was due.
+    bool elapse()
+    {
+        std::function<void()> now = std::exchange(due, nullptr);
+        if (now) {
+            now();
+        }
+        return static_cast<bool>(now);
+    }
 };
 
 } // namespace hueprev::testing

@@ -2,6 +2,7 @@
 // through fakes of the text box and the preview box.
 #include "tests/fakes.h"
 #include "window/form.h"
+#include "window/speech.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,8 @@ struct Window
 {
     FakeTextBox txtIn;
     FakePreviewBox txtOut;
-    Form form{txtIn, txtOut};
+    FakeTimer timer;
+    Form form{txtIn, txtOut, timer};
 
     Window(std::u16string_view text, int start, int length) { txtIn.select(text, start, length); }
 };
@@ -65,20 +67,40 @@ TEST(Form, ColourButtonWritesItsCodeOverTheSelection)
 
 TEST(Form, OnlyASelectionThePlayerMadeIsWrittenOver)
 {
-    // Tabbing in selects everything on every platform; the name must survive
-    // Tab on to a button and Space.
-    Window tabbedIn(u"abc", 0, 3);
-    tabbedIn.form.txtIn_GotFocus(FocusArrival::Keyboard);
-    tabbedIn.form.txtIn_LostFocus();
-    tabbedIn.form.cmdAddColor_Click(1);
-    EXPECT_EQ(tabbedIn.txtIn.value, u"abc^1");
-
-    // A click puts the caret where it likes; what is selected then is the player's.
-    Window clicked(u"abc", 0, 3);
-    clicked.form.txtIn_GotFocus(FocusArrival::Other);
-    clicked.form.txtIn_LostFocus();
-    clicked.form.cmdAddColor_Click(1);
-    EXPECT_EQ(clicked.txtIn.value, u"^1");
+    // The focus leaves "abcd" with "bc" selected and comes back with what the
+    // platform selected then; button 1 is pressed after.
+    struct Case
+    {
+        const char *name;
+        FocusArrival how;
+        int start, length; // the selection as the focus arrives
+        std::u16string after;
+    };
+    const Case cases[] = {
+        // Tabbing in selects everything on every platform.
+        {"tab_selected_all", FocusArrival::TabKey, 0, 4, u"abcd^1"},
+        {"tab_to_the_same", FocusArrival::TabKey, 1, 2, u"abc^1d"},
+        // A click puts the caret where it likes; what is selected then is the player's.
+        {"pointer", FocusArrival::PointerPress, 0, 4, u"^1"},
+        {"program", FocusArrival::Program, 0, 4, u"^1"},
+        // The window comes back as it was left, or a browser tabbed in unseen.
+        {"window_back", FocusArrival::WindowActivation, 1, 2, u"a^1d"},
+        {"unseen_tab", FocusArrival::WindowActivation, 0, 4, u"abcd^1"},
+    };
+    for (const Case &c : cases) {
+        Window w(u"abcd", 1, 2);
+        w.form.txtIn_LostFocus();
+        w.txtIn.select(u"abcd", c.start, c.length);
+        w.form.txtIn_GotFocus(c.how);
+        w.form.txtIn_LostFocus();
+        w.form.cmdAddColor_Click(1);
+        EXPECT_EQ(w.txtIn.value, c.after) << c.name;
+    }
+    // Nothing was left before: a first focus with a selection is the platform's.
+    Window first(u"abc", 0, 3);
+    first.form.txtIn_GotFocus(FocusArrival::WindowActivation);
+    EXPECT_EQ(first.txtIn.caret(), 3);
+    EXPECT_EQ(first.txtIn.selLength(), 0);
 
     // A change after the focus left (the program's own) leaves nothing kept.
     Window changed(u"abc", 1, 1);
@@ -174,11 +196,19 @@ TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)
     w.form.txtIn_CaretMove();
     EXPECT_EQ(w.txtOut.rebuilds, 1);
     EXPECT_EQ(w.txtOut.shown, (std::vector<std::size_t>{3, 0, 3}));
-    // Said once, and again only when the words change.
+    // Said once the input has been still, and again only when the words change.
+    EXPECT_TRUE(w.txtOut.described.empty());
+    EXPECT_EQ(w.timer.delay, kSpeechSettleMilliseconds);
+    EXPECT_TRUE(w.timer.elapse());
     EXPECT_EQ(w.txtOut.described, (std::vector<std::u16string>{u"Red, red. White, white."}));
+    w.txtIn.select(u"^1Red^7White!", 13, 0);
+    w.form.txtIn_Change();
     w.txtIn.select(u"", 0, 0);
     w.form.txtIn_Change();
+    EXPECT_TRUE(w.timer.elapse());
+    EXPECT_FALSE(w.timer.elapse());
     EXPECT_EQ(w.txtOut.described.back(), u"The nickname as it will look in colour");
+    EXPECT_EQ(w.txtOut.described.size(), 2U) << "the words in between were never said";
 }
 
 // The part of the reference preview from `from` to `to`.
@@ -202,7 +232,8 @@ TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
         FakeTextBox input;
         input.select(name, end, 0);
         FakePreviewBox box;
-        CaretPreview preview(box, reach);
+        FakeTimer timer;
+        CaretPreview preview(box, timer, reach);
         preview.textChanged(input);
         const std::size_t from = total - reach;
         EXPECT_EQ(box.cells, shownPart(name, from, total)) << reach;

@@ -6,9 +6,15 @@
 
 namespace hueprev {
 
+Form::Selection Form::selection() const
+{
+    return {txtIn_.selStart(), txtIn_.selLength()};
+}
+
 void Form::txtIn_Change()
 {
     kept_.reset();
+    left_.reset();
     preview_.textChanged(txtIn_);
 }
 
@@ -16,7 +22,7 @@ void Form::txtIn_KeyPress(char16_t &keyAscii)
 {
     if (keyAscii == u'\r') {
         txtIn_.setSelStart(0);
-        txtIn_.setSelLength(static_cast<int>(txtIn_.text().size()));
+        txtIn_.setSelLength(txtIn_.length());
         keyAscii = 0;
         preview_.caretMoved(txtIn_);
     }
@@ -41,18 +47,24 @@ void Form::txtIn_CaretMove()
 void Form::txtIn_GotFocus(FocusArrival how)
 {
     kept_.reset();
-    // Tabbing in selects the whole name on every platform; a button must not
-    // write over a selection the player never made, so it becomes a caret at its end.
-    if (how == FocusArrival::Keyboard && txtIn_.selLength() > 0) {
-        txtIn_.setSelStart(txtIn_.selStart() + txtIn_.selLength());
+    const Selection now = selection();
+    // Tabbing in selects the whole name on every platform, and so may a
+    // browser for a focus it gives unseen; a button must not write over a
+    // selection the player never made, so it becomes a caret at its end. A
+    // window that comes back keeps the player's own.
+    const bool platforms =
+        how == FocusArrival::TabKey || (how == FocusArrival::WindowActivation && left_ != now);
+    if (platforms && now.length > 0) {
+        txtIn_.setSelStart(now.start + now.length);
         preview_.caretMoved(txtIn_);
     }
 }
 
 void Form::txtIn_LostFocus()
 {
-    if (const int length = txtIn_.selLength(); length > 0) {
-        kept_ = Selection{txtIn_.selStart(), length};
+    left_ = selection();
+    if (left_->length > 0) {
+        kept_ = left_;
     } else {
         kept_.reset();
     }

@@ -9,9 +9,15 @@
 namespace hueprev {
 
 class TextBox;
+class Timer;
 
-// How the keyboard focus came to the input.
-enum class FocusArrival { Keyboard, Other };
+// What brought the keyboard focus to the input, as the platform saw it.
+enum class FocusArrival {
+    TabKey,           // Tab or Shift+Tab, which select the whole text
+    PointerPress,     // a click or tap, which places the caret itself
+    WindowActivation, // the window came back, or no key or press was seen
+    Program,          // the program's own, after a colour button
+};
 
 // The window's behaviour, written once: its event procedures and every rule
 // of how the input and the preview answer the player. A front-end makes the
@@ -20,9 +26,9 @@ enum class FocusArrival { Keyboard, Other };
 class Form
 {
 public:
-    explicit Form(TextBox &txtIn, PreviewBox &txtOut,
-                  std::size_t shownEachSide = PreviewSlice::kShownEachSide)
-        : txtIn_(txtIn), preview_(txtOut, shownEachSide)
+    Form(TextBox &txtIn, PreviewBox &txtOut, Timer &timer,
+         std::size_t shownEachSide = PreviewSlice::kShownEachSide)
+        : txtIn_(txtIn), preview_(txtOut, timer, shownEachSide)
     {}
 
     // The input's text changed, however: the preview is rebuilt.
@@ -49,13 +55,18 @@ private:
     {
         int start;
         int length;
+        bool operator==(const Selection &) const = default;
     };
+
+    Selection selection() const;
 
     TextBox &txtIn_;
     CaretPreview preview_;
     // The selection the player left in the input when the focus went to a
     // button, which the button still writes over.
     std::optional<Selection> kept_;
+    // The selection the input had when the focus left it, until the text changes.
+    std::optional<Selection> left_;
 };
 
 } // namespace hueprev

@@ -4,6 +4,7 @@
 #include "window/language.h"
 #include "window/speech.h"
 #include "window/textbox.h"
+#include "window/timer.h"
 
 #include <utility>
 
@@ -11,9 +12,9 @@ namespace hueprev {
 
 void CaretPreview::textChanged(const TextBox &input)
 {
-    const std::u16string text = input.text();
+    text_ = input.text();
     shownCaret_ = input.caret();
-    renderAround(text, previewPosition(text, static_cast<std::size_t>(shownCaret_)));
+    renderAround(previewPosition(text_, static_cast<std::size_t>(shownCaret_)));
 }
 
 void CaretPreview::caretMoved(const TextBox &input)
@@ -24,21 +25,23 @@ void CaretPreview::caretMoved(const TextBox &input)
         return;
     }
     shownCaret_ = caret;
-    const std::u16string text = input.text();
-    const std::size_t shown = previewPosition(text, static_cast<std::size_t>(caret));
-    if (slice_.mustMove(shown, previewPosition(text, text.size()))) {
-        renderAround(text, shown);
+    // A platform may tell of the caret before the change that moved it.
+    const std::size_t shown = previewPosition(text_, static_cast<std::size_t>(caret));
+    if (slice_.mustMove(shown, previewPosition(text_, text_.size()))) {
+        renderAround(shown);
     } else {
         box_.showPosition(shown - slice_.from());
         describeAround(shown - slice_.from());
     }
 }
 
-void CaretPreview::renderAround(std::u16string_view text, std::size_t shownCaret)
+void CaretPreview::renderAround(std::size_t shownCaret)
 {
     slice_.centreOn(shownCaret);
     SliceSink sliced(runs_, slice_);
-    renderNickname(text, sliced);
+    renderNickname(text_, sliced);
+    // Widened, if need be, to whole characters at its edges.
+    slice_.keep(sliced.from(), sliced.to());
     box_.rebuild(runs_);
     box_.showPosition(shownCaret - slice_.from());
     describeAround(shownCaret - slice_.from());
@@ -53,7 +56,7 @@ void CaretPreview::describeAround(std::size_t caretInSlice)
     // A screen reader is told only of what it would say differently.
     if (words != words_) {
         words_ = std::move(words);
-        box_.describe(words_);
+        settle_.start(kSpeechSettleMilliseconds, [this] { box_.describe(words_); });
     }
 }
 

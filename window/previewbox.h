@@ -10,6 +10,7 @@
 namespace hueprev {
 
 class TextBox;
+class Timer;
 
 // The preview box as the window drives it. Each front-end implements it on
 // its own rich-text control; positions count the box's characters.
@@ -21,8 +22,7 @@ public:
     virtual void rebuild(const PreviewRuns &runs) = 0;
     // Scrolls as little as needed to bring a position into view.
     virtual void showPosition(std::size_t position) = 0;
-    // What a screen reader is to say for the box from now on, once the
-    // input has settled for kSpeechSettleMilliseconds: its accessible
+    // What a screen reader is to say for the box from now on: its accessible
     // description, and an event that it changed.
     virtual void describe(std::u16string_view words) = 0;
 };
@@ -32,26 +32,30 @@ public:
 class CaretPreview
 {
 public:
-    explicit CaretPreview(PreviewBox &box, std::size_t shownEachSide = PreviewSlice::kShownEachSide)
-        : box_(box), slice_(shownEachSide)
+    CaretPreview(PreviewBox &box, Timer &settle, std::size_t shownEachSide = PreviewSlice::kShownEachSide)
+        : box_(box), settle_(settle), slice_(shownEachSide)
     {}
 
     // The name changed: rendered anew, around the caret.
     void textChanged(const TextBox &input);
-    // The caret moved: the box scrolls to it, and takes a new slice if need be.
-    // The input's text is read only then, not for a caret the box already shows.
+    // The caret moved: the box scrolls to it, and takes a new slice if need be,
+    // from the name as the last change left it: a move never reads the name.
     void caretMoved(const TextBox &input);
 
     // What the box shows now, and what a screen reader says of it.
     const PreviewRuns &shown() const { return runs_; }
+    // What a screen reader is told once the input has been still for
+    // kSpeechSettleMilliseconds, so that a long paste is not read key by key.
     const std::u16string &words() const { return words_; }
 
 private:
-    void renderAround(std::u16string_view text, std::size_t shownCaret);
+    void renderAround(std::size_t shownCaret);
     void describeAround(std::size_t caretInSlice);
 
     PreviewBox &box_;
+    Timer &settle_;
     PreviewSlice slice_;
+    std::u16string text_; // the name as the last change left it
     PreviewRuns runs_;
     std::u16string words_;
     int shownCaret_ = 0; // the input's caret the box last showed

@@ -12,6 +12,8 @@ class TextBox
 public:
     virtual ~TextBox() = default;
     virtual std::u16string text() const = 0;
+    // The text's length, without a copy of it.
+    virtual int length() const = 0;
     // The selection, from its start; 0 long when nothing is selected.
     virtual int selStart() const = 0;
     virtual int selLength() const = 0;

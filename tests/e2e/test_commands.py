@@ -30,12 +30,20 @@ class Commands(unittest.TestCase):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("Go!")
             app.key("Home", "shift+Right")
-            # Tab over the preview and button 0 to button 1, Space presses it:
+            # Tab over the preview and button 0 to button 1, Enter presses it:
             # the code replaces the selection made before.
-            app.key("Tab", "Tab", "Tab", "space")
+            app.key("Tab", "Tab", "Tab", "Return")
             app.type("x")
             self.assertEqual(app.input_text(), "^1xo!")
             self.assertEqual(app.preview_colors([1]), [1])
+            # Space presses button 2 likewise, at the caret.
+            app.key("Tab", "Tab", "Tab", "Tab", "space")
+            app.type("y")
+            self.assertEqual(app.input_text(), "^1x^2yo!")
+            # Enter in the input selects the whole name, which typing replaces.
+            app.key("Return")
+            app.type("z")
+            self.assertEqual(app.input_text(), "z")
             self.assertEqual(app.close(), 0)
 
     def test_tab_back_into_the_input_keeps_the_name(self):

@@ -93,17 +93,18 @@ class Page(unittest.TestCase):
     def test_dropped_text_is_joined_onto_one_line_as_one_edit(self):
         self.open()
         self.type("ab")
+        # Dropped before the name, away from the caret at its end.
         value = self.driver.execute_script("""
             const input = document.getElementById('txtIn');
             const data = new DataTransfer();
-            data.setData('text/plain', '^1one\\u2028two\\r\\nthree');
+            data.setData('text/plain', '^1one\\u2028two\\r\\nthree^7');
             const box = input.getBoundingClientRect();
             input.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true,
-                                                       clientX: box.right - 2, clientY: box.top + box.height / 2}));
+                                                       clientX: box.left + 3, clientY: box.top + box.height / 2}));
             return input.value;""")
-        self.assertEqual(value, "ab^1one two three")
+        self.assertEqual(value, "^1one two three^7ab")
         self.assertEqual([(text, color) for _, _, _, text, color in self.preview()],
-                         [("ab", WHITE), ("one two three", RED)])
+                         [("one two three", RED), ("ab", WHITE)])
         self.driver.execute_script("document.execCommand('undo')")
         self.assertEqual(self.driver.execute_script("return document.getElementById('txtIn').value"), "ab")
 

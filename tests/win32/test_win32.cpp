@@ -1,6 +1,7 @@
 // The Win32 window on real controls, under Wine: its own wiring of events to
 // commands, the preview read back from the rich-edit control, and the EDIT.
 #include "preview/linebreaks.h"
+#include "preview/rtf.h"
 #include "preview/runs.h"
 #include "tests/generated.h"
 #include "tests/reference.h"
@@ -8,10 +9,10 @@
 #include "window/win32/frmmain.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
-#include "window/win32/rtf.h"
 #include "window/win32/wide.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 #include <oleacc.h>
 #include <richedit.h>
 
@@ -309,6 +310,62 @@ TEST_F(Controls, NoLengthLimit)
     EXPECT_EQ(text().size(), name.size());
 }
 
+TEST_F(Controls, PasteReadsNoFurtherThanTheClipboardsBlock)
+{
+    // Another program's block with no NUL at its end, the half of a fourth character after it.
+    const char bytes[] = {'a', 0, 'b', 0, 'c', 0, 'd'};
+    putOnClipboard(window, CF_UNICODETEXT, bytes, sizeof(bytes));
+    SendMessageW(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(text(), u"abc");
+}
+
+TEST_F(Controls, TextDroppedFromAnotherProgramLandsWhereItIsDropped)
+{
+    for (const wchar_t c : std::wstring(L"abcd")) {
+        SendMessageW(edit, WM_CHAR, c, 0); // the caret at the end
+    }
+    const std::wstring clip = L"^1x\r\ny";
+    putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
+    IDataObject *data = nullptr;
+    ASSERT_EQ(OleGetClipboard(&data), S_OK);
+    auto *target = static_cast<IDropTarget *>(GetPropW(edit, L"OleDropTargetInterface"));
+    ASSERT_NE(target, nullptr) << "no drop target registered with OLE";
+    // Between "b" and "c", a little right of the left edge of "c".
+    const auto c = static_cast<LONG>(SendMessageW(edit, EM_POSFROMCHAR, 2, 0));
+    POINT at{static_cast<SHORT>(LOWORD(c)) + 1, static_cast<SHORT>(HIWORD(c)) + 4};
+    ClientToScreen(edit, &at);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(target->DragEnter(data, MK_LBUTTON, {at.x, at.y}, &effect), S_OK);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(target->Drop(data, MK_LBUTTON, {at.x, at.y}, &effect), S_OK);
+    data->Release();
+    EXPECT_EQ(text(), u"ab^1x ycd");
+}
+
+// A hook that refuses the preview's rich-edit control to any window made on the thread.
+LRESULT CALLBACK refuseRichEdit(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const wchar_t *name = reinterpret_cast<CBT_CREATEWNDW *>(lParam)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(name) && lstrcmpiW(name, L"RICHEDIT50W") == 0) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Controls, AWindowThatCouldNotBeMadeLeavesTheErrorBoxOpen)
+{
+    HHOOK hook = SetWindowsHookExW(WH_CBT, refuseRichEdit, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const HWND made = win32::FrmMain::create(GetModuleHandleW(nullptr), SW_HIDE);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(made, nullptr);
+    // A quit message would close the box that says why at once, unseen.
+    MSG quit{};
+    EXPECT_EQ(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), FALSE);
+}
+
 // The tooltip window that a window owns: {owner, found}.
 BOOL CALLBACK findToolTips(HWND candidate, LPARAM windows)
 {
@@ -429,6 +486,20 @@ TEST_F(Accessibility, EveryControlHasTheFactsNameAndDescription)
                   std::make_pair(wide(facts::accessibleName(row)), wide(facts::accessibleDescription(row))))
             << facts::objectName(row);
     }
+    // The rest of what the standard object answers, such as the window it stands for.
+    IAccessible *object = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(GetDlgItem(window, IDC_INPUT), OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void **>(&object)),
+              S_OK);
+    IOleWindow *ole = nullptr;
+    EXPECT_EQ(object->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void **>(&ole)), S_OK);
+    if (ole != nullptr) {
+        HWND shown = nullptr;
+        EXPECT_EQ(ole->GetWindow(&shown), S_OK);
+        EXPECT_EQ(shown, GetDlgItem(window, IDC_INPUT));
+        ole->Release();
+    }
+    object->Release();
 }
 
 // Run by the suite under another display language, which names the words expected.

@@ -34,12 +34,18 @@ InputBox::InputBox(QWidget *parent) : LongLineEdit(parent)
     // Qt would otherwise cut a long paste at 32767 characters without a word.
     setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, &InputBox::textChanged);
-    connect(this, &QLineEdit::cursorPositionChanged, this, [this] { form_->txtIn_CaretMove(); });
+    connect(this, &QLineEdit::cursorPositionChanged, this,
+            [this] { tell([](Form &form) { form.txtIn_CaretMove(); }); });
 }
 
 std::u16string InputBox::text() const
 {
     return QLineEdit::text().toStdU16String();
+}
+
+int InputBox::length() const
+{
+    return static_cast<int>(QLineEdit::text().size()); // shared, not copied
 }
 
 int InputBox::selStart() const
@@ -88,7 +94,7 @@ void InputBox::textChanged()
         trimUndo(now);
     }
     previous_ = now;
-    form_->txtIn_Change();
+    tell([](Form &form) { form.txtIn_Change(); });
 }
 
 void InputBox::startUndoStep()
@@ -108,7 +114,9 @@ void InputBox::startUndoStep()
 void InputBox::paste(QClipboard::Mode mode)
 {
     const std::optional<std::u16string> clip = clipboardText(mode);
-    form_->txtIn_Paste(clip ? std::optional<std::u16string_view>(*clip) : std::nullopt);
+    tell([&](Form &form) {
+        form.txtIn_Paste(clip ? std::optional<std::u16string_view>(*clip) : std::nullopt);
+    });
 }
 
 void InputBox::undoOrRedo(void (QLineEdit::*step)())
@@ -169,7 +177,7 @@ void InputBox::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter || typed.size() == 1) {
         char16_t keyAscii = enter ? u'\r' : typed.front().unicode();
-        form_->txtIn_KeyPress(keyAscii);
+        tell([&](Form &form) { form.txtIn_KeyPress(keyAscii); });
         if (keyAscii == 0) {
             return;
         }
@@ -217,14 +225,29 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
 void InputBox::focusInEvent(QFocusEvent *event)
 {
     LongLineEdit::focusInEvent(event);
-    const bool keyboard = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    form_->txtIn_GotFocus(keyboard ? FocusArrival::Keyboard : FocusArrival::Other);
+    FocusArrival how = FocusArrival::Program;
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason: // QLineEdit selects all for these
+        how = FocusArrival::TabKey;
+        break;
+    case Qt::MouseFocusReason:
+        how = FocusArrival::PointerPress;
+        break;
+    case Qt::ActiveWindowFocusReason:
+        how = FocusArrival::WindowActivation;
+        break;
+    default:
+        break;
+    }
+    tell([how](Form &form) { form.txtIn_GotFocus(how); });
 }
 
 void InputBox::focusOutEvent(QFocusEvent *event)
 {
     // Before QLineEdit deselects.
-    form_->txtIn_LostFocus();
+    tell([](Form &form) { form.txtIn_LostFocus(); });
     LongLineEdit::focusOutEvent(event);
 }
 
@@ -236,7 +259,8 @@ void InputBox::dropEvent(QDropEvent *event)
         return;
     }
     // Dragging over the box has put its caret where the text lands.
-    form_->txtIn_Drop(event->mimeData()->text().toStdU16String(), cursorPosition());
+    const std::u16string dropped = event->mimeData()->text().toStdU16String();
+    tell([&](Form &form) { form.txtIn_Drop(dropped, cursorPosition()); });
     event->acceptProposedAction();
 }
 

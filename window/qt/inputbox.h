@@ -26,6 +26,7 @@ public:
     void bind(Form &form) { form_ = &form; }
 
     std::u16string text() const override;
+    int length() const override;
     int selStart() const override;
     int selLength() const override;
     int caret() const override;
@@ -43,6 +44,13 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Events reach the form once it is bound.
+    template <typename Tell> void tell(Tell &&what)
+    {
+        if (form_ != nullptr) {
+            what(*form_);
+        }
+    }
     void textChanged();
     void paste(QClipboard::Mode mode);
     void undoOrRedo(void (QLineEdit::*step)());

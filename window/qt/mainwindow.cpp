@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -102,6 +103,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         case Kind::ColorButton:
             auto *button = makeButton(control.index, this);
             buttons->addButton(button, control.index);
+            button->installEventFilter(this);
             widget = button;
             break;
         }
@@ -119,7 +121,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     }
 
     preview_ = std::make_unique<RichTextPreviewBox>(txtOut_);
-    form_ = std::make_unique<Form>(*txtIn_, *preview_);
+    form_ = std::make_unique<Form>(*txtIn_, *preview_, timer_);
     txtIn_->bind(*form_);
     connect(buttons, &QButtonGroup::idClicked, this, [this](int index) { form_->cmdAddColor_Click(index); });
 }
@@ -128,6 +130,18 @@ MainWindow::~MainWindow()
 {
     // The input goes first: closing the window moves its focus, which it reports to the form.
     delete txtIn_;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QAbstractButton *>(watched)->animateClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace hueprev

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/qt/qttimer.h"
+
 #include <QIcon>
 #include <QWidget>
 
@@ -25,9 +27,14 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+protected:
+    // Enter on a focused colour button presses it, as on the other platforms.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     InputBox *txtIn_ = nullptr;
     QTextEdit *txtOut_ = nullptr;
+    QtTimer timer_;
     std::unique_ptr<RichTextPreviewBox> preview_;
     std::unique_ptr<Form> form_;
 };

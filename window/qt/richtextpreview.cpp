@@ -1,7 +1,6 @@
 #include "window/qt/richtextpreview.h"
 
 #include "window/qt/utf16.h"
-#include "window/speech.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -31,16 +30,11 @@ QString documentText(std::u16string_view text)
 RichTextPreviewBox::RichTextPreviewBox(QTextEdit *box) : box_(box)
 {
     box_->document()->setUndoRedoEnabled(false);
-    settled_.setSingleShot(true);
-    settled_.setInterval(kSpeechSettleMilliseconds);
-    // Qt tells the screen reader that the description changed.
-    QObject::connect(&settled_, &QTimer::timeout, box_, [this] { box_->setAccessibleDescription(pending_); });
 }
 
 void RichTextPreviewBox::describe(std::u16string_view words)
 {
-    pending_ = toQString(words);
-    settled_.start();
+    box_->setAccessibleDescription(toQString(words));
 }
 
 void RichTextPreviewBox::rebuild(const PreviewRuns &runs)

@@ -2,9 +2,6 @@
 
 #include "window/previewbox.h"
 
-#include <QString>
-#include <QTimer>
-
 class QTextEdit;
 
 namespace hueprev {
@@ -19,13 +16,11 @@ public:
     void rebuild(const PreviewRuns &runs) override;
     // As a line edit does for its caret.
     void showPosition(std::size_t position) override;
-    // Its accessible description, once the input has settled.
+    // Its accessible description, which Qt tells the screen reader has changed.
     void describe(std::u16string_view words) override;
 
 private:
     QTextEdit *box_;
-    QTimer settled_;
-    QString pending_; // words not yet given
 };
 
 } // namespace hueprev

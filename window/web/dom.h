@@ -35,6 +35,9 @@ void hueprev_dom_input_focus();
 // `count` runs of `text`, in order.
 void hueprev_dom_preview_show(const char16_t *text, const hueprev::PreviewRun *runs, int count);
 void hueprev_dom_preview_show_position(int position);
-// The preview's accessible description from `settle` milliseconds on, unless new words come first.
-void hueprev_dom_preview_describe(const char16_t *text, int length, int settle);
+// The preview's accessible description.
+void hueprev_dom_preview_describe(const char16_t *text, int length);
+
+// Calls hueprev_timer_elapsed() `milliseconds` from now, unless started again first.
+void hueprev_dom_timer_start(int milliseconds);
 }

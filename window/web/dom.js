@@ -6,7 +6,9 @@ mergeInto(LibraryManager.library, {
     form: null,
     txtIn: null,
     txtOut: null,
-    describing: 0, // the timer that gives the preview its new description
+    timer: 0, // the core's one timer
+    // What moved the focus, as the form's FocusArrival numbers it.
+    arrival: {tab: 0, pointer: 1, activation: 2, program: 3},
     // UTF-16 text from the module's memory, unpaired surrogates kept as they are.
     text: function (pointer, length) {
       var at = pointer >> 1;
@@ -150,24 +152,28 @@ mergeInto(LibraryManager.library, {
       HP.lend(event.dataTransfer.getData('text/plain'));
       _hueprev_txtIn_Drop(at && at.offsetNode === input ? at.offset : input.selectionStart);
     });
-    // Whether the focus arrives by the pointer; otherwise it came from the keyboard, even
-    // from a browser's own controls outside the page, or from the page itself.
-    // The form hears of the arrival once the browser has selected what it selects on a
-    // focus from the keyboard (WebKit does so after the focus event), and before the next
-    // key or press, which Firefox hands over ahead of timers.
-    var pointing = false;
+    // What moved the focus, as the page saw it: the last key or press, forgotten when
+    // the window goes; the form decides what follows. The form hears of the arrival
+    // once the browser has selected what it selects on a focus from the keyboard
+    // (WebKit does so after the focus event), and before the next key or press,
+    // which Firefox hands over ahead of timers.
+    var last = HP.arrival.activation;
     var arrival = null;
     function arrive() {
-      var byKeyboard = arrival;
+      var how = arrival;
       arrival = null;
-      if (byKeyboard !== null && document.activeElement === input) {
-        _hueprev_txtIn_GotFocus(byKeyboard);
+      if (how !== null && document.activeElement === input) {
+        _hueprev_txtIn_GotFocus(how);
       }
     }
-    document.addEventListener('pointerdown', function () { arrive(); pointing = true; }, true);
-    document.addEventListener('keydown', function () { arrive(); pointing = false; }, true);
+    document.addEventListener('pointerdown', function () { arrive(); last = HP.arrival.pointer; }, true);
+    document.addEventListener('keydown', function (event) {
+      arrive();
+      last = event.key === 'Tab' ? HP.arrival.tab : HP.arrival.program;
+    }, true);
+    window.addEventListener('blur', function () { last = HP.arrival.activation; });
     input.addEventListener('focus', function () {
-      arrival = pointing ? 0 : 1;
+      arrival = last;
       setTimeout(arrive, 0);
     });
     input.addEventListener('blur', function () { _hueprev_txtIn_LostFocus(); });
@@ -260,10 +266,14 @@ mergeInto(LibraryManager.library, {
   },
 
   hueprev_dom_preview_describe__deps: ['$HP'],
-  hueprev_dom_preview_describe: function (text, length, settle) {
-    var words = HP.text(text, length);
-    clearTimeout(HP.describing);
-    HP.describing = setTimeout(function () { HP.txtOut.setAttribute('aria-description', words); }, settle);
+  hueprev_dom_preview_describe: function (text, length) {
+    HP.txtOut.setAttribute('aria-description', HP.text(text, length));
+  },
+
+  hueprev_dom_timer_start__deps: ['$HP'],
+  hueprev_dom_timer_start: function (milliseconds) {
+    clearTimeout(HP.timer);
+    HP.timer = setTimeout(function () { _hueprev_timer_elapsed(); }, milliseconds);
   },
 
   // Scrolls as little as brings the position into view, as a line edit does.

@@ -11,6 +11,11 @@ std::u16string DomInputBox::text() const
     return value;
 }
 
+int DomInputBox::length() const
+{
+    return hueprev_dom_input_length();
+}
+
 int DomInputBox::selStart() const
 {
     return hueprev_dom_input_selection_start();

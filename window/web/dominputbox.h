@@ -9,6 +9,7 @@ class DomInputBox final : public TextBox
 {
 public:
     std::u16string text() const override;
+    int length() const override;
     int selStart() const override;
     int selLength() const override;
     int caret() const override;

@@ -1,6 +1,5 @@
 #include "window/web/dompreviewbox.h"
 
-#include "window/speech.h"
 #include "window/web/dom.h"
 
 #include <cstdint>
@@ -23,7 +22,7 @@ void DomPreviewBox::showPosition(std::size_t position)
 
 void DomPreviewBox::describe(std::u16string_view words)
 {
-    hueprev_dom_preview_describe(words.data(), static_cast<int>(words.size()), kSpeechSettleMilliseconds);
+    hueprev_dom_preview_describe(words.data(), static_cast<int>(words.size()));
 }
 
 } // namespace hueprev::web

@@ -3,6 +3,7 @@
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/language.h"
+#include "window/timer.h"
 #include "window/web/dom.h"
 #include "window/web/dominputbox.h"
 #include "window/web/dompreviewbox.h"
@@ -10,8 +11,10 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hueprev::web {
@@ -22,17 +25,43 @@ namespace {
 // either side of the caret.
 constexpr std::size_t kShownEachSide = 400;
 
+// The core's timer on the page's setTimeout.
+class PageTimer final : public Timer
+{
+public:
+    void start(int milliseconds, std::function<void()> due) override
+    {
+        due_ = std::move(due);
+        hueprev_dom_timer_start(milliseconds);
+    }
+    void elapsed()
+    {
+        if (std::function<void()> due = std::exchange(due_, nullptr)) {
+            due();
+        }
+    }
+
+private:
+    std::function<void()> due_;
+};
+
 struct FrmMain
 {
     DomInputBox txtIn;
     DomPreviewBox txtOut;
-    Form form{txtIn, txtOut, kShownEachSide};
+    PageTimer timer;
+    Form form{txtIn, txtOut, timer, kShownEachSide};
 };
+
+FrmMain &window()
+{
+    static FrmMain made;
+    return made;
+}
 
 Form &form()
 {
-    static FrmMain window;
-    return window.form;
+    return window().form;
 }
 
 // Text the page hands over, such as a paste.
@@ -123,9 +152,19 @@ EMSCRIPTEN_KEEPALIVE void hueprev_cmdAddColor_Click(int index)
     form().cmdAddColor_Click(index);
 }
 
-EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_GotFocus(int byKeyboard)
+EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_GotFocus(int how)
 {
-    form().txtIn_GotFocus(byKeyboard != 0 ? hueprev::FocusArrival::Keyboard : hueprev::FocusArrival::Other);
+    using hueprev::FocusArrival;
+    static_assert(static_cast<int>(FocusArrival::TabKey) == 0 &&
+                  static_cast<int>(FocusArrival::Program) == 3);
+    if (how >= 0 && how <= static_cast<int>(FocusArrival::Program)) {
+        form().txtIn_GotFocus(static_cast<FocusArrival>(how));
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_timer_elapsed()
+{
+    hueprev::web::window().timer.elapsed();
 }
 
 EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_LostFocus()

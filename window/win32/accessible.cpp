@@ -78,8 +78,9 @@ HRESULT AccessibleControl::QueryInterface(REFIID iid, void **object)
         AddRef();
         return S_OK;
     }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    // Everything else the standard object answers (IEnumVARIANT for its
+    // children, IOleWindow for its window, IServiceProvider), as itself.
+    return standard_->QueryInterface(iid, object);
 }
 
 ULONG AccessibleControl::AddRef()

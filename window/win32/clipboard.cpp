@@ -22,6 +22,19 @@ bool openClipboard(HWND owner)
 }
 } // namespace
 
+std::optional<std::u16string> globalText(HGLOBAL block)
+{
+    const auto *chars = static_cast<const char16_t *>(GlobalLock(block));
+    if (chars == nullptr) {
+        return std::nullopt;
+    }
+    // Up to its NUL, but never past the block, whoever wrote it.
+    const std::u16string_view whole(chars, GlobalSize(block) / sizeof(char16_t));
+    std::u16string text(whole.substr(0, whole.find(u'\0')));
+    GlobalUnlock(block);
+    return text;
+}
+
 std::optional<std::u16string> clipboardText(HWND owner)
 {
     if (!openClipboard(owner)) {
@@ -29,10 +42,7 @@ std::optional<std::u16string> clipboardText(HWND owner)
     }
     std::optional<std::u16string> text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *chars = static_cast<const char16_t *>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
+        text = globalText(data);
     }
     CloseClipboard();
     return text;

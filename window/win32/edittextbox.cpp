@@ -2,6 +2,7 @@
 
 #include "window/form.h"
 #include "window/win32/clipboard.h"
+#include "window/win32/droptarget.h"
 
 #include <commctrl.h>
 
@@ -12,17 +13,43 @@ namespace hueprev::win32 {
 
 namespace {
 constexpr UINT_PTR kSubclassId = 1;
+
+// What moved the focus to the box from `from`, the control that had it.
+FocusArrival arrival(HWND box, HWND from)
+{
+    // From no window, or another program's: the window was activated (by
+    // Alt+Tab too, whose Tab is still down).
+    if (from == nullptr || GetAncestor(from, GA_ROOT) != GetAncestor(box, GA_ROOT)) {
+        return FocusArrival::WindowActivation;
+    }
+    if (GetKeyState(VK_TAB) < 0) {
+        return FocusArrival::TabKey;
+    }
+    if (GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0) {
+        return FocusArrival::PointerPress;
+    }
+    return FocusArrival::Program;
+}
 } // namespace
 
 EditTextBox::EditTextBox(HWND edit) : edit_(edit)
 {
     // The default limit cuts typing and pastes at 30,000 characters.
     SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
-    SetWindowSubclass(edit_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    subclassed_ =
+        SetWindowSubclass(edit_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    drop_ = DropTarget::registerOn(edit_, [this](std::u16string_view text, int position) {
+        if (form_ != nullptr) {
+            form_->txtIn_Drop(text, position);
+        }
+    });
 }
 
 EditTextBox::~EditTextBox()
 {
+    if (drop_ != nullptr) {
+        drop_->revoke();
+    }
     RemoveWindowSubclass(edit_, subclassProc, kSubclassId);
 }
 
@@ -33,6 +60,11 @@ std::u16string EditTextBox::text() const
     const auto length =
         SendMessageW(edit_, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return {reinterpret_cast<const char16_t *>(buffer.data()), static_cast<std::size_t>(length)};
+}
+
+int EditTextBox::length() const
+{
+    return static_cast<int>(SendMessageW(edit_, WM_GETTEXTLENGTH, 0, 0));
 }
 
 void EditTextBox::selection(int &from, int &to) const
@@ -112,6 +144,9 @@ LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wPa
                                            DWORD_PTR self)
 {
     auto &box = *reinterpret_cast<EditTextBox *>(self);
+    if (box.form_ == nullptr) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
     Form &form = *box.form_;
     switch (message) {
     case WM_GETDLGCODE: {
@@ -148,8 +183,7 @@ LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wPa
         break;
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        // The dialog navigation selects all of a box it tabs into.
-        form.txtIn_GotFocus(GetKeyState(VK_TAB) < 0 ? FocusArrival::Keyboard : FocusArrival::Other);
+        form.txtIn_GotFocus(arrival(window, reinterpret_cast<HWND>(wParam)));
         return result;
     }
     default:

@@ -10,8 +10,10 @@ class Form;
 
 namespace hueprev::win32 {
 
+class DropTarget;
+
 // The text box on a single-line EDIT control, subclassed to forward its
-// events to the form and to fetch the clipboard's text for it.
+// events to the form and to fetch the clipboard's or a drop's text for it.
 class EditTextBox final : public TextBox
 {
 public:
@@ -19,9 +21,13 @@ public:
     ~EditTextBox() override;
     EditTextBox(const EditTextBox &) = delete;
     EditTextBox &operator=(const EditTextBox &) = delete;
-    void bind(Form &form) { form_ = &form; }
+    // False if the control's events could not be had.
+    bool subclassed() const { return subclassed_; }
+    // The control reports to the form from now on, until unbound.
+    void bind(Form *form) { form_ = form; }
 
     std::u16string text() const override;
+    int length() const override;
     int selStart() const override;
     int selLength() const override;
     int caret() const override;
@@ -36,6 +42,8 @@ private:
     void selection(int &from, int &to) const;
 
     HWND edit_;
+    bool subclassed_ = false;
+    DropTarget *drop_ = nullptr; // none where OLE is not to be had
     Form *form_ = nullptr;
     // An EDIT reports its selection as from-to and keeps which end the caret
     // is at to itself; it is the end that moved away from the anchor.

@@ -21,6 +21,7 @@ constexpr const wchar_t *kClassName = L"hueprev.frmMain";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr UINT kBaseDpi = 96;
+constexpr UINT_PTR kSettleTimer = 1;
 
 using facts::Kind;
 
@@ -91,14 +92,15 @@ HWND FrmMain::create(HINSTANCE instance, int show)
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (RegisterClassExW(&windowClass) == 0) {
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return nullptr;
     }
-    // Owned by the window from here on, and deleted with it.
-    auto *self = new FrmMain(instance);
+    // The window takes it at WM_NCCREATE and deletes it with itself; should
+    // the window fail before then, it goes here.
+    std::unique_ptr<FrmMain> self(new FrmMain(instance));
     HWND window =
         CreateWindowExW(0, kClassName, wide(facts::kCaption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self);
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, &self);
     if (window != nullptr) {
         ShowWindow(window, show);
         UpdateWindow(window);
@@ -109,7 +111,9 @@ HWND FrmMain::create(HINSTANCE instance, int show)
 LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto *self = static_cast<FrmMain *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        auto &owner = *static_cast<std::unique_ptr<FrmMain> *>(
+            reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        FrmMain *self = owner.release();
         self->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -129,13 +133,22 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        return createControls() && applyDpi(dpiOf(window_)) ? 0 : -1;
+        created_ = createControls() && applyDpi(dpiOf(window_));
+        return created_ ? 0 : -1;
+    case WM_TIMER:
+        if (timer_ && wParam == timer_->id()) {
+            timer_->elapsed();
+            return 0;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (id == IDC_INPUT && HIWORD(wParam) == EN_CHANGE) {
-            form_->txtIn_Change();
+            if (form_) {
+                form_->txtIn_Change();
+            }
         } else if (id >= IDC_COLOR_BUTTON && id < IDC_COLOR_BUTTON + kColorCount &&
-                   HIWORD(wParam) == BN_CLICKED) {
+                   HIWORD(wParam) == BN_CLICKED && form_) {
             form_->cmdAddColor_Click(id - IDC_COLOR_BUTTON);
         }
         return 0;
@@ -157,14 +170,28 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_DESTROY:
-        // The fonts and pictures go with this object, after the controls,
-        // which no longer report to the form.
-        input_.reset();
-        preview_.reset();
-        PostQuitMessage(0);
+        destroyed();
         return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void FrmMain::destroyed()
+{
+    // The input stops reporting, the form goes, then the boxes it drove; the
+    // fonts and pictures go with this object, after the controls.
+    if (input_) {
+        input_->bind(nullptr);
+    }
+    form_.reset();
+    timer_.reset();
+    input_.reset();
+    preview_.reset();
+    // A window that never finished being made leaves its caller to say why,
+    // in a message box that a quit message would close unseen.
+    if (created_) {
+        PostQuitMessage(0);
     }
 }
 
@@ -186,8 +213,8 @@ bool FrmMain::createControls()
                 CreateWindowExW(WS_EX_CLIENTEDGE, L"RICHEDIT50W", L"",
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0,
                                 window_, controlId(IDC_PREVIEW), instance_, nullptr);
-            if (control != nullptr) {
-                setUpPreview(control);
+            if (control != nullptr && !setUpPreview(control)) {
+                return false;
             }
             break;
         case Kind::ColorButton:
@@ -210,10 +237,14 @@ bool FrmMain::createControls()
         }
     }
     input_ = std::make_unique<EditTextBox>(txtIn_);
+    if (!input_->subclassed()) {
+        return false;
+    }
     preview_ = std::make_unique<RichEditPreviewBox>(
         txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2), *previewWords);
-    form_ = std::make_unique<Form>(*input_, *preview_);
-    input_->bind(*form_);
+    timer_ = std::make_unique<WindowTimer>(window_, kSettleTimer);
+    form_ = std::make_unique<Form>(*input_, *preview_, *timer_);
+    input_->bind(form_.get());
     return addToolTips();
 }
 
@@ -236,7 +267,9 @@ bool FrmMain::addToolTips()
         tool.hwnd = window_;
         tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, IDC_COLOR_BUTTON + row.index));
         tool.lpszText = const_cast<wchar_t *>(tip.c_str()); // copied by the control
-        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+            return false;
+        }
     }
     return true;
 }

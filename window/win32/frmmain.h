@@ -3,6 +3,7 @@
 #include "window/form.h"
 #include "window/win32/edittextbox.h"
 #include "window/win32/richpreview.h"
+#include "window/win32/windowtimer.h"
 
 #include <windows.h>
 
@@ -37,6 +38,8 @@ public:
 
 private:
     explicit FrmMain(HINSTANCE instance) : instance_(instance) {}
+    // Takes the window's end: the form lets its boxes go before they do.
+    void destroyed();
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool createControls();
@@ -58,7 +61,9 @@ private:
     std::unique_ptr<EditTextBox> input_;
     DpiResources resources_; // at the screen's resolution
     std::unique_ptr<RichEditPreviewBox> preview_;
+    std::unique_ptr<WindowTimer> timer_;
     std::unique_ptr<Form> form_;
+    bool created_ = false; // WM_CREATE succeeded: the program ends with the window
 };
 
 } // namespace hueprev::win32

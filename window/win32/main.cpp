@@ -1,4 +1,5 @@
 // hueprev.exe: the Win32 front-end's entry point and message loop.
+#include "preview/translatable.h"
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/win32/frmmain.h"
@@ -31,35 +32,39 @@ std::vector<std::string> displayLanguages()
 }
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+// Named as Windows declares it.
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     hueprev::chooseLanguage(displayLanguages());
     const std::wstring caption = wide(hueprev::facts::kCaption);
     // Themed buttons and tooltips (common controls 6, from the manifest) and the preview's rich-edit class.
-    // Screen readers reach the controls' accessible objects through COM.
-    OleInitialize(nullptr);
+    const auto fail = [&caption](const char *why) {
+        MessageBoxW(nullptr, wide(hueprev::translate(why)).c_str(), caption.c_str(), MB_ICONERROR);
+        return 1;
+    };
+    // Screen readers reach the controls' accessible objects through COM, and
+    // text dropped on the input comes through OLE.
+    if (FAILED(OleInitialize(nullptr))) {
+        return fail(hueprev::translatable("hueprev could not create its window."));
+    }
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
     if (LoadLibraryW(L"Msftedit.dll") == nullptr) {
-        MessageBoxW(
-            nullptr,
-            wide(hueprev::translate("hueprev needs Msftedit.dll, the rich-edit control of Windows.")).c_str(),
-            caption.c_str(), MB_ICONERROR);
-        return 1;
+        return fail(hueprev::translatable("hueprev needs Msftedit.dll, the rich-edit control of Windows."));
     }
-    HWND window = hueprev::win32::FrmMain::create(instance, show);
+    HWND window = hueprev::win32::FrmMain::create(hInstance, nShowCmd);
     if (window == nullptr) {
-        MessageBoxW(nullptr, wide(hueprev::translate("hueprev could not create its window.")).c_str(),
-                    caption.c_str(), MB_ICONERROR);
-        return 1;
+        return fail(hueprev::translatable("hueprev could not create its window."));
     }
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    BOOL got = FALSE;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         // Tab, Shift+Tab and Space on the buttons, as in a dialog.
         if (IsDialogMessageW(window, &message) == FALSE) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    return static_cast<int>(message.wParam);
+    // -1: the loop itself failed, which is no clean end.
+    return got == 0 ? static_cast<int>(message.wParam) : 1;
 }

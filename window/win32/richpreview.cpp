@@ -1,15 +1,12 @@
 #include "window/win32/richpreview.h"
 
+#include "preview/rtf.h"
 #include "window/facts.h"
-#include "window/speech.h"
-#include "window/win32/rtf.h"
 
 #include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
-#include <utility>
 
 namespace hueprev::win32 {
 
@@ -36,21 +33,21 @@ DWORD CALLBACK readRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG *given
 {
     auto &reader = *reinterpret_cast<Reader *>(cookie);
     const std::size_t count = std::min(static_cast<std::size_t>(wanted), reader.rtf.size() - reader.at);
-    std::memcpy(buffer, reader.rtf.data() + reader.at, count);
+    std::copy_n(reader.rtf.data() + reader.at, count, buffer);
     reader.at += count;
     *given = static_cast<LONG>(count);
     return 0;
 }
 } // namespace
 
-void setUpPreview(HWND box)
+bool setUpPreview(HWND box)
 {
     SendMessageW(box, EM_SETBKGNDCOLOR, 0, facts::kPreviewBackground);
     SendMessageW(box, EM_SETUNDOLIMIT, 0, 0);
     // Without this the control stops at 64,000 characters.
     SendMessageW(box, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     SendMessageW(box, EM_SETEVENTMASK, 0, 0);
-    SetWindowSubclass(box, previewProc, 1, 0);
+    return SetWindowSubclass(box, previewProc, 1, 0) != FALSE;
 }
 
 void streamRtf(HWND box, const std::string &rtf)
@@ -62,39 +59,9 @@ void streamRtf(HWND box, const std::string &rtf)
     SendMessageW(box, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
 }
 
-namespace {
-constexpr UINT_PTR kBoxSubclassId = 2;
-constexpr UINT_PTR kSettledTimer = 1;
-} // namespace
-
-RichEditPreviewBox::RichEditPreviewBox(HWND box, int halfPoints, AccessibleControl &words)
-    : box_(box), halfPoints_(halfPoints), words_(words)
-{
-    SetWindowSubclass(box_, subclassProc, kBoxSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-RichEditPreviewBox::~RichEditPreviewBox()
-{
-    KillTimer(box_, kSettledTimer);
-    RemoveWindowSubclass(box_, subclassProc, kBoxSubclassId);
-}
-
 void RichEditPreviewBox::describe(std::u16string_view words)
 {
-    pending_.assign(words.begin(), words.end());
-    SetTimer(box_, kSettledTimer, kSpeechSettleMilliseconds, nullptr);
-}
-
-LRESULT CALLBACK RichEditPreviewBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                  UINT_PTR, DWORD_PTR self)
-{
-    if (message == WM_TIMER && wParam == kSettledTimer) {
-        auto &box = *reinterpret_cast<RichEditPreviewBox *>(self);
-        KillTimer(window, kSettledTimer);
-        box.words_.setDescription(std::move(box.pending_));
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
+    words_.setDescription(std::wstring(words.begin(), words.end()));
 }
 
 void RichEditPreviewBox::rebuild(const PreviewRuns &runs)

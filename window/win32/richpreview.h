@@ -11,8 +11,8 @@
 namespace hueprev::win32 {
 
 // Readies a RICHEDIT50W control as the preview: dark background, read-only,
-// no undo, no length limit, no notifications.
-void setUpPreview(HWND box);
+// no undo, no length limit, no notifications. False if it could not be.
+bool setUpPreview(HWND box);
 
 // Replaces everything in the box with an RTF document, in one stream-in.
 void streamRtf(HWND box, const std::string &rtf);
@@ -22,24 +22,19 @@ void streamRtf(HWND box, const std::string &rtf);
 class RichEditPreviewBox final : public PreviewBox
 {
 public:
-    RichEditPreviewBox(HWND box, int halfPoints, AccessibleControl &words);
-    ~RichEditPreviewBox() override;
-    RichEditPreviewBox(const RichEditPreviewBox &) = delete;
-    RichEditPreviewBox &operator=(const RichEditPreviewBox &) = delete;
+    RichEditPreviewBox(HWND box, int halfPoints, AccessibleControl &words)
+        : box_(box), halfPoints_(halfPoints), words_(words)
+    {}
 
     void rebuild(const PreviewRuns &runs) override;
     void showPosition(std::size_t position) override;
-    // Given to the box's accessible object once the input has settled.
+    // Given to the box's accessible object.
     void describe(std::u16string_view words) override;
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
-
     HWND box_;
     int halfPoints_; // the font's size
     AccessibleControl &words_;
-    std::wstring pending_; // words not yet given
 };
 
 } // namespace hueprev::win32
