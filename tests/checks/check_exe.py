@@ -1,6 +1,6 @@
 """Static checks of a hueprev.exe: its machine type, that it imports system DLLs
-only, its version record, its two icon sizes and its manifest; for the shipped
-32-bit build also its size and the zip that cpack makes of it:
+only, its version record, its two icon sizes and its manifest, its size and the zip
+that cpack makes of it (win32 or win64, both shipped):
 python3 check_exe.py EXE MACHINE OBJDUMP [CPACK_CONFIG]"""
 import os
 import subprocess
@@ -49,7 +49,8 @@ with tempfile.TemporaryDirectory() as tmp:
             failures.append("hueprev.exe is %d KiB, more than 400" % (size // 1024))
         subprocess.run(["cpack", "--config", cpack_config, "-B", tmp], check=True, capture_output=True)
         names = [n for n in os.listdir(tmp) if n.endswith(".zip")]
-        if names != ["hueprev-1.00-win32.zip"]:
+        bits = "32" if machine == "i386" else "64"
+        if names != ["hueprev-1.00-win%s.zip" % bits]:
             failures.append("cpack wrote %s" % names)
         else:
             with zipfile.ZipFile(os.path.join(tmp, names[0])) as z:
