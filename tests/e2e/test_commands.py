@@ -36,10 +36,10 @@ class Commands(unittest.TestCase):
             app.type("x")
             self.assertEqual(app.input_text(), "^1xo!")
             self.assertEqual(app.preview_colors([1]), [1])
-            # Space presses button 2 likewise, at the caret.
-            app.key("Tab", "Tab", "Tab", "Tab", "space")
+            # Space presses button 2 likewise, at the caret (reading the text selected it all).
+            app.key("End", "Tab", "Tab", "Tab", "Tab", "space")
             app.type("y")
-            self.assertEqual(app.input_text(), "^1x^2yo!")
+            self.assertEqual(app.input_text(), "^1xo!^2y")
             # Enter in the input selects the whole name, which typing replaces.
             app.key("Return")
             app.type("z")

@@ -160,6 +160,10 @@ class Page(unittest.TestCase):
                         self.assertTrue(apart, "%s overlaps %s" % (a[0], b[0]))
                 buttons = sorted((top, left, name) for name, left, top, right, bottom in boxes
                                  if name.startswith("cmdAddColor_"))
+                # Down the screen in tab order: the input, the preview, the buttons.
+                tops = {name: top for name, left, top, right, bottom in boxes}
+                self.assertLess(tops["txtIn"], tops["txtOut"])
+                self.assertLess(tops["txtOut"], buttons[0][0])
                 self.assertEqual([name[-1] for _, _, name in buttons], list("1234567890"))
                 for name, left, top, right, bottom in boxes:
                     if name.startswith("cmdAddColor_"):

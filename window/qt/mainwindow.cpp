@@ -137,7 +137,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            static_cast<QAbstractButton *>(watched)->animateClick();
+            // At once, as Space does: the focus is back in the input for the next key.
+            static_cast<QAbstractButton *>(watched)->click();
             return true;
         }
     }
