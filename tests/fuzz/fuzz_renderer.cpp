@@ -1,11 +1,13 @@
 // libFuzzer target: arbitrary UTF-16 text through the renderer, checked
 // against the tests' reference model of the rule, and through the Win32
-// preview's RTF, read back by a reader of the little RTF it writes.
+// preview's RTF, read back by a reader of the little RTF it writes; and
+// through the tidying of a name, which must keep its look.
 #include "preview/linebreaks.h"
 #include "preview/renderer.h"
-#include "preview/runs.h"
-#include "tests/recordingsink.h"
 #include "preview/rtf.h"
+#include "preview/runs.h"
+#include "tests/nameproperties.h"
+#include "tests/recordingsink.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -123,5 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     }
     check(rtfText(hueprev::rtfDocument(runs, "Tahoma", 36)) == expected);
+
+    // Tidying the name keeps its look and leaves nothing to tidy.
+    check(hueprev::testing::tidyKeepsTheLook(text));
     return 0;
 }
