@@ -72,7 +72,12 @@ int colourAt(std::u16string_view name, std::size_t at)
 std::optional<NameEdit> closeRange(std::u16string_view name, Range range, std::u16string out, int last)
 {
     const std::u16string_view rest = name.substr(range.to);
-    if (!rest.empty() && !isCodeAt(rest, 0)) {
+    // Only text that shows needs its colour back: up to the next code, anything but blanks.
+    bool shows = false;
+    for (std::size_t i = 0; i < rest.size() && !isCodeAt(rest, i) && !shows; ++i) {
+        shows = !isBlank(rest[i]);
+    }
+    if (shows) {
         const int after = colourAt(name, range.to);
         if (after != last || wouldJoin(out.empty() ? name.substr(0, range.from) : out, rest)) {
             appendCode(out, after);

@@ -1,8 +1,10 @@
 // The name tools: worked examples, and properties over generated names
 // against the reference model.
+#include "preview/utf16.h"
 #include "tests/generated.h"
 #include "tests/nameproperties.h"
 #include "tests/recordingsink.h"
+#include "window/namelink.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +67,47 @@ TEST(NameTools, WorkedExamples)
     EXPECT_EQ(countName(u"^1Nic^3kna^7me").received, 14U);
     EXPECT_EQ(countName(u"^1Nic^3kna^7me").shown, 8U);
     EXPECT_EQ(countName(u"a^b^^1c").shown, 5U);
+}
+
+TEST(NameLink, CarriesTheNameAsPlainTextOfBoundedLength)
+{
+    struct Case
+    {
+        const char *name;
+        std::string fragment;
+        std::optional<std::u16string> name16;
+    };
+    const Case cases[] = {
+        {"plain", "Nick", u"Nick"},
+        {"codes_and_accents", "%5E1N%C3%A9%20x", u"^1N\u00e9 x"},
+        {"astral", "%F0%9F%98%80", u"\U0001F600"},
+        {"markup_stays_text", "%3Cb%3E%5E1%3C%2Fb%3E", u"<b>^1</b>"},
+        {"line_breaks_as_sent", "a%0D%0Ab", u"a\r\nb"},
+        {"lowercase_hex", "%c3%a9", u"\u00e9"},
+        {"cut_escape", "ab%4", std::nullopt},
+        {"not_hex", "%zz", std::nullopt},
+        {"not_utf8", "%C3", std::nullopt},
+        {"overlong", "%C0%AF", std::nullopt},
+        {"encoded_surrogate", "%ED%A0%80", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(nameFromFragment(c.fragment), c.name16) << c.name;
+        if (c.name16 && c.fragment.find('%') != std::string::npos &&
+            c.fragment.find("%c") == std::string::npos) {
+            EXPECT_EQ(linkFragment(*c.name16), c.fragment) << c.name << ": the way back";
+        }
+    }
+    EXPECT_EQ(linkFragment(std::u16string{u'a', char16_t{0xD800}, u'b'}), "a%EF%BF%BDb")
+        << "a lone surrogate";
+    // A link longer than a name may be is cut, never in a character.
+    std::string huge = "x";
+    for (std::size_t i = 0; i < kLinkNameLimit; ++i) {
+        huge += "%F0%9F%98%80";
+    }
+    const std::optional<std::u16string> cut = nameFromFragment(huge);
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_EQ(cut->size(), kLinkNameLimit - 1);
+    EXPECT_FALSE(isHighSurrogate(cut->back()));
 }
 
 class NameToolProperties : public ::testing::Test
