@@ -17,7 +17,7 @@ template() {
   xgettext --language=C++ --from-code=UTF-8 --keyword=translatable --keyword=translate:1,1t --keyword=format:1 \
     --add-comments=TRANSLATORS: --add-location=file --sort-by-file --package-name=hueprev \
     --package-version=1.00 --msgid-bugs-address=https://github.com/hueprev/hueprev/issues -o "$1" \
-    preview/*.cpp window/*.cpp window/*/*.cpp
+    preview/*.cpp window/*.cpp window/*.h window/*/*.cpp
 }
 
 if [ "${1:-}" = --check ]; then

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/reference.h"
+#include "window/clipboard.h"
 #include "window/previewbox.h"
 #include "window/textbox.h"
 #include "window/timer.h"
@@ -61,6 +62,13 @@ public:
         calls.push_back("SetFocus");
         focused = true;
     }
+    void showCount(std::u16string_view words, std::u16string_view description) override
+    {
+        count = words;
+        described = description;
+    }
+    std::u16string count, described;
+
     // As a player would leave it, without a call being recorded.
     void select(std::u16string_view text, int from, int count)
     {
@@ -94,6 +102,13 @@ public:
     }
     void showPosition(std::size_t position) override { shown.push_back(position); }
     void describe(std::u16string_view words) override { described.emplace_back(words); }
+};
+
+class FakeClipboard final : public Clipboard
+{
+public:
+    std::u16string text;
+    void setText(std::u16string_view copied) override { text = copied; }
 };
 
 // A timer that runs what is due only when the test says the time has come.

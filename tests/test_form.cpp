@@ -1,8 +1,11 @@
 // The window's behaviour, written once for every front-end, driven here
 // through fakes of the text box and the preview box.
 #include "tests/fakes.h"
+#include "tests/recordingsink.h"
 #include "window/form.h"
+#include "window/namelink.h"
 #include "window/speech.h"
+#include "window/tools.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +22,8 @@ struct Window
     FakeTextBox txtIn;
     FakePreviewBox txtOut;
     FakeTimer timer;
-    Form form{txtIn, txtOut, timer};
+    FakeClipboard clipboard;
+    Form form{txtIn, txtOut, timer, clipboard};
 
     Window(std::u16string_view text, int start, int length) { txtIn.select(text, start, length); }
 };
@@ -174,6 +178,92 @@ TEST(Form, PasteAndDropJoinTheLinesAsOneEdit)
     EXPECT_EQ(dropped.txtIn.calls, (Calls{"SelStart 2", "SelText x y", "SetFocus"}));
     dropped.form.txtIn_Drop(u"", 0);
     EXPECT_EQ(dropped.txtIn.value, u"abx ycd");
+}
+
+// The index of a tool in the table the front-ends build their menus from.
+std::size_t toolIndex(tools::Tool tool, std::optional<Fade> fade = std::nullopt)
+{
+    for (std::size_t i = 0; i < tools::kItems.size(); ++i) {
+        if (tools::kItems[i].tool == tool && tools::kItems[i].fade == fade) {
+            return i;
+        }
+    }
+    return tools::kItems.size();
+}
+
+TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string text;
+        int start, length;
+        bool focusLeft; // reached from the page's button, the selection kept
+        std::size_t tool;
+        std::u16string after;
+        Calls calls;
+    };
+    using tools::Tool;
+    const Case cases[] = {
+        {"fire_on_the_whole_name",
+         u"Nickname",
+         8,
+         0,
+         false,
+         toolIndex(Tool::ColourLetters, Fade::Fire),
+         u"^1Nic^3kna^7me",
+         {"SelStart 0", "SelLength 6", "SelText ^1Nic^3kna^7", "SetFocus"}},
+        {"steel_on_the_selection",
+         u"abcd",
+         1,
+         2,
+         false,
+         toolIndex(Tool::ColourLetters, Fade::Steel),
+         u"a^9b^7cd",
+         {"SelStart 1", "SelLength 1", "SelText ^9b^7", "SetFocus"}},
+        {"kept_over_a_button",
+         u"^1ab^2cd",
+         4,
+         4,
+         true,
+         toolIndex(Tool::RemoveColours),
+         u"^1abcd",
+         {"SelStart 4", "SelLength 4", "SelStart 4", "SelLength 2", "SelText ", "SetFocus"}},
+        {"only_what_changes",
+         u"^7a^1^2b",
+         0,
+         0,
+         false,
+         toolIndex(Tool::RemoveUnneededCodes),
+         u"a^2b",
+         {"SelStart 0", "SelLength 5", "SelText a", "SetFocus"}},
+        {"nothing_to_do", u"ab", 0, 0, false, toolIndex(Tool::RemoveUnneededCodes), u"ab", {"SetFocus"}},
+        {"copy_whatever_is_selected", u"^1ab", 1, 1, false, toolIndex(Tool::CopyName), u"^1ab", {}},
+        {"no_such_tool", u"ab", 0, 0, false, tools::kItems.size(), u"ab", {}},
+    };
+    for (const Case &c : cases) {
+        Window w(c.text, c.start, c.length);
+        if (c.focusLeft) {
+            w.form.txtIn_LostFocus();
+            w.txtIn.select(c.text, w.txtIn.caret(), 0);
+        }
+        w.form.mnuTool_Click(c.tool);
+        EXPECT_EQ(w.txtIn.value, c.after) << c.name;
+        EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
+    }
+    Window copied(u"^1N\u00e9 x", 0, 1);
+    copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyName));
+    EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x");
+    copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyLink));
+    EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x") << "no link on the desktop";
+    copied.form.setLinkBase(u"https://example.org/hueprev.html");
+    copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyLink));
+    EXPECT_EQ(copied.clipboard.text, u"https://example.org/hueprev.html#%5E1N%C3%A9%20x");
+    // How long the name is, with every change.
+    copied.form.txtIn_Change();
+    EXPECT_EQ(copied.txtIn.count, u"Characters: 6, shown: 4");
+    EXPECT_TRUE(copied.txtIn.described.ends_with(u" Characters: 6, shown: 4."))
+        << printable(copied.txtIn.described);
 }
 
 TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)

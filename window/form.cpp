@@ -2,7 +2,16 @@
 
 #include "preview/colorcodes.h"
 #include "preview/linebreaks.h"
+#include "preview/nametools.h"
+#include "window/clipboard.h"
+#include "window/facts.h"
+#include "window/language.h"
+#include "window/namelink.h"
 #include "window/textbox.h"
+#include "window/tools.h"
+
+#include <algorithm>
+#include <string>
 
 namespace hueprev {
 
@@ -11,11 +20,36 @@ Form::Selection Form::selection() const
     return {txtIn_.selStart(), txtIn_.selLength()};
 }
 
+void Form::start()
+{
+    showCount();
+}
+
 void Form::txtIn_Change()
 {
     kept_.reset();
     left_.reset();
     preview_.textChanged(txtIn_);
+    showCount();
+}
+
+void Form::showCount()
+{
+    const NameCount count = countName(preview_.name());
+    // TRANSLATORS: how long the name is to the game (codes included), and as shown.
+    const std::u16string words = utf16(format("Characters: %1$s, shown: %2$s",
+                                              {std::to_string(count.received), std::to_string(count.shown)}));
+    const std::string description = facts::accessibleDescription(facts::controlOf(facts::Kind::InputBox));
+    txtIn_.showCount(words, utf16(description) + u" " + words + u".");
+}
+
+void Form::restoreKept()
+{
+    if (kept_) {
+        const Selection kept = *kept_;
+        txtIn_.setSelStart(kept.start);
+        txtIn_.setSelLength(kept.length);
+    }
 }
 
 void Form::txtIn_KeyPress(char16_t &keyAscii)
@@ -30,11 +64,7 @@ void Form::txtIn_KeyPress(char16_t &keyAscii)
 
 void Form::cmdAddColor_Click(int index)
 {
-    if (kept_) {
-        const Selection kept = *kept_;
-        txtIn_.setSelStart(kept.start);
-        txtIn_.setSelLength(kept.length);
-    }
+    restoreKept();
     txtIn_.setSelText(colorCode(index));
     txtIn_.setFocus();
 }
@@ -87,6 +117,56 @@ void Form::txtIn_Drop(std::u16string_view text, int position)
     }
     txtIn_.setSelStart(position);
     txtIn_.setSelText(joinLines(text));
+    txtIn_.setFocus();
+}
+
+void Form::mnuTool_Click(std::size_t index)
+{
+    if (index >= tools::kItems.size()) {
+        return;
+    }
+    const tools::Item &item = tools::kItems[index];
+    const std::u16string name = txtIn_.text();
+    switch (item.tool) {
+    case tools::Tool::CopyName:
+        clipboard_.setText(name);
+        return;
+    case tools::Tool::CopyLink:
+        if (!linkBase_.empty()) {
+            const std::string fragment = linkFragment(name);
+            clipboard_.setText(linkBase_ + u"#" + std::u16string(fragment.begin(), fragment.end()));
+        }
+        return;
+    default:
+        break;
+    }
+    restoreKept();
+    const Selection on = selection();
+    const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
+    const std::size_t to = on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size();
+    std::optional<NameEdit> edit;
+    if (item.tool == tools::Tool::RemoveUnneededCodes) {
+        edit = removeUnneededCodes(name);
+    } else if (item.tool == tools::Tool::RemoveColours) {
+        edit = removeColours(name, from, to);
+    } else if (item.fade) {
+        edit = colourLetters(name, from, to, *item.fade);
+    }
+    if (edit) {
+        // Only what really changes, so that the undo step and the caret stay where the change is.
+        const std::u16string_view was = std::u16string_view(name).substr(edit->from, edit->length);
+        const std::u16string_view now = edit->text;
+        const auto prefix = static_cast<std::size_t>(
+            std::mismatch(was.begin(), was.end(), now.begin(), now.end()).first - was.begin());
+        const std::size_t common = std::min(was.size(), now.size()) - prefix;
+        const auto suffix = static_cast<std::size_t>(
+            std::mismatch(was.rbegin(), was.rbegin() + static_cast<std::ptrdiff_t>(common), now.rbegin())
+                .first -
+            was.rbegin());
+        txtIn_.setSelStart(static_cast<int>(edit->from + prefix));
+        txtIn_.setSelLength(static_cast<int>(was.size() - prefix - suffix));
+        txtIn_.setSelText(now.substr(prefix, now.size() - prefix - suffix));
+    }
     txtIn_.setFocus();
 }
 

@@ -4,10 +4,13 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace hueprev {
 
+class Clipboard;
 class TextBox;
 class Timer;
 
@@ -26,10 +29,13 @@ enum class FocusArrival {
 class Form
 {
 public:
-    Form(TextBox &txtIn, PreviewBox &txtOut, Timer &timer,
+    Form(TextBox &txtIn, PreviewBox &txtOut, Timer &timer, Clipboard &clipboard,
          std::size_t shownEachSide = PreviewSlice::kShownEachSide)
-        : txtIn_(txtIn), preview_(txtOut, timer, shownEachSide)
+        : txtIn_(txtIn), clipboard_(clipboard), preview_(txtOut, timer, shownEachSide)
     {}
+
+    // The window has been made: the input says how long the (empty) name is.
+    void start();
 
     // The input's text changed, however: the preview is rebuilt.
     void txtIn_Change();
@@ -48,6 +54,12 @@ public:
     // Text dropped on the input at a position of its text.
     void txtIn_Drop(std::u16string_view text, int position);
 
+    // A name tool, by its index in tools::kItems, on the selection the player
+    // made or on the whole name, as one undo step; the focus back to the input.
+    void mnuTool_Click(std::size_t index);
+    // Where the page lives, for "Copy link"; none on the desktop.
+    void setLinkBase(std::u16string base) { linkBase_ = std::move(base); }
+
     const CaretPreview &preview() const { return preview_; }
 
 private:
@@ -59,9 +71,14 @@ private:
     };
 
     Selection selection() const;
+    // The selection the player left, put back when the focus went to a button.
+    void restoreKept();
+    void showCount();
 
     TextBox &txtIn_;
+    Clipboard &clipboard_;
     CaretPreview preview_;
+    std::u16string linkBase_;
     // The selection the player left in the input when the focus went to a
     // button, which the button still writes over.
     std::optional<Selection> kept_;

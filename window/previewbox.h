@@ -47,6 +47,8 @@ public:
     // What a screen reader is told once the input has been still for
     // kSpeechSettleMilliseconds, so that a long paste is not read key by key.
     const std::u16string &words() const { return words_; }
+    // The name as the last change left it.
+    const std::u16string &name() const { return text_; }
 
 private:
     void renderAround(std::size_t shownCaret);
