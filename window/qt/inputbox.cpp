@@ -2,6 +2,7 @@
 
 #include "window/form.h"
 #include "window/qt/utf16.h"
+#include "window/tools.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -87,6 +88,12 @@ void InputBox::setFocus()
     QWidget::setFocus(Qt::OtherFocusReason);
 }
 
+void InputBox::showCount(std::u16string_view count, std::u16string_view description)
+{
+    setToolTip(toQString(count));
+    setAccessibleDescription(toQString(description));
+}
+
 void InputBox::textChanged()
 {
     const QString now = QLineEdit::text();
@@ -164,6 +171,13 @@ void InputBox::trimUndo(const QString &now)
 
 void InputBox::keyPressEvent(QKeyEvent *event)
 {
+    // Shift+F10 opens the context menu as the Menu key does, as on other desktops.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menu);
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         paste(QClipboard::Clipboard);
         return;
@@ -219,6 +233,23 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
     menu.addSeparator();
     add("Select All", QKeySequence::SelectAll,
         !QLineEdit::text().isEmpty() && selectedText() != QLineEdit::text(), [this] { selectAll(); });
+    // The name tools after Qt's own, the fades in a submenu.
+    menu.addSeparator();
+    QMenu *fades = nullptr;
+    for (std::size_t index = 0; index < tools::kItems.size(); ++index) {
+        const tools::Item &item = tools::kItems[index];
+        const QString label = QString::fromStdString(tools::label(item));
+        if (item.pageOnly) {
+            continue;
+        }
+        if (item.tool == tools::Tool::ColourLetters && !item.fade) {
+            fades = menu.addMenu(label);
+            continue;
+        }
+        (item.fade && fades != nullptr ? fades : &menu)->addAction(label, this, [this, index] {
+            tell([index](Form &form) { form.mnuTool_Click(index); });
+        });
+    }
     menu.exec(event->globalPos());
 }
 

@@ -121,8 +121,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     }
 
     preview_ = std::make_unique<RichTextPreviewBox>(txtOut_);
-    form_ = std::make_unique<Form>(*txtIn_, *preview_, timer_);
+    form_ = std::make_unique<Form>(*txtIn_, *preview_, timer_, clipboard_);
     txtIn_->bind(*form_);
+    form_->start();
     connect(buttons, &QButtonGroup::idClicked, this, [this](int index) { form_->cmdAddColor_Click(index); });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/qt/qtclipboard.h"
 #include "window/qt/qttimer.h"
 
 #include <QIcon>
@@ -35,6 +36,7 @@ private:
     InputBox *txtIn_ = nullptr;
     QTextEdit *txtOut_ = nullptr;
     QtTimer timer_;
+    QtClipboard clipboard_;
     std::unique_ptr<RichTextPreviewBox> preview_;
     std::unique_ptr<Form> form_;
 };
