@@ -1,5 +1,7 @@
 #include "window/win32/clipboard.h"
 
+#include <algorithm>
+
 namespace hueprev::win32 {
 
 namespace {
@@ -46,6 +48,30 @@ std::optional<std::u16string> clipboardText(HWND owner)
     }
     CloseClipboard();
     return text;
+}
+
+void WindowClipboard::setText(std::u16string_view text)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    if (block == nullptr) {
+        return;
+    }
+    if (auto *chars = static_cast<char16_t *>(GlobalLock(block))) {
+        std::copy(text.begin(), text.end(), chars);
+        chars[text.size()] = u'\0';
+        GlobalUnlock(block);
+        if (openClipboard(owner_)) {
+            EmptyClipboard();
+            // The clipboard owns the block once it took it.
+            if (SetClipboardData(CF_UNICODETEXT, block) != nullptr) {
+                block = nullptr;
+            }
+            CloseClipboard();
+        }
+    }
+    if (block != nullptr) {
+        GlobalFree(block);
+    }
 }
 
 } // namespace hueprev::win32

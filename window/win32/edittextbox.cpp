@@ -1,7 +1,9 @@
 #include "window/win32/edittextbox.h"
 
 #include "window/form.h"
+#include "window/win32/accessible.h"
 #include "window/win32/clipboard.h"
+#include "window/win32/contextmenu.h"
 #include "window/win32/droptarget.h"
 
 #include <commctrl.h>
@@ -140,6 +142,22 @@ void EditTextBox::setFocus()
     SetFocus(edit_);
 }
 
+void EditTextBox::showCount(std::u16string_view count, std::u16string_view description)
+{
+    if (toolTips_ != nullptr) {
+        std::wstring tip(count.begin(), count.end());
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = GetParent(edit_);
+        tool.uId = reinterpret_cast<UINT_PTR>(edit_);
+        tool.lpszText = tip.data(); // copied by the control
+        SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (accessible_ != nullptr) {
+        accessible_->setDescription(std::wstring(description.begin(), description.end()));
+    }
+}
+
 LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                            DWORD_PTR self)
 {
@@ -181,6 +199,9 @@ LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wPa
     case WM_KILLFOCUS:
         form.txtIn_LostFocus();
         break;
+    case WM_CONTEXTMENU:
+        showContextMenu(window, lParam, form);
+        return 0;
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         form.txtIn_GotFocus(arrival(window, reinterpret_cast<HWND>(wParam)));

@@ -10,6 +10,7 @@ class Form;
 
 namespace hueprev::win32 {
 
+class AccessibleControl;
 class DropTarget;
 
 // The text box on a single-line EDIT control, subclassed to forward its
@@ -35,6 +36,13 @@ public:
     void setSelLength(int length) override;
     void setSelText(std::u16string_view text) override;
     void setFocus() override;
+    // In the input's tooltip and its accessible description.
+    void showCount(std::u16string_view count, std::u16string_view description) override;
+    void showFactsIn(HWND toolTips, AccessibleControl *accessible)
+    {
+        toolTips_ = toolTips;
+        accessible_ = accessible;
+    }
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -44,6 +52,8 @@ private:
     HWND edit_;
     bool subclassed_ = false;
     DropTarget *drop_ = nullptr; // none where OLE is not to be had
+    HWND toolTips_ = nullptr;
+    AccessibleControl *accessible_ = nullptr;
     Form *form_ = nullptr;
     // An EDIT reports its selection as from-to and keeps which end the caret
     // is at to itself; it is the end that moved away from the anchor.

@@ -186,6 +186,7 @@ void FrmMain::destroyed()
     }
     form_.reset();
     timer_.reset();
+    clipboard_.reset();
     input_.reset();
     preview_.reset();
     // A window that never finished being made leaves its caller to say why,
@@ -234,6 +235,8 @@ bool FrmMain::createControls()
         }
         if (row.kind == Kind::PreviewBox) {
             previewWords = accessible;
+        } else if (row.kind == Kind::InputBox) {
+            inputWords_ = accessible;
         }
     }
     input_ = std::make_unique<EditTextBox>(txtIn_);
@@ -243,9 +246,15 @@ bool FrmMain::createControls()
     preview_ = std::make_unique<RichEditPreviewBox>(
         txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2), *previewWords);
     timer_ = std::make_unique<WindowTimer>(window_, kSettleTimer);
-    form_ = std::make_unique<Form>(*input_, *preview_, *timer_);
+    clipboard_ = std::make_unique<WindowClipboard>(window_);
+    form_ = std::make_unique<Form>(*input_, *preview_, *timer_, *clipboard_);
     input_->bind(form_.get());
-    return addToolTips();
+    if (!addToolTips()) {
+        return false;
+    }
+    input_->showFactsIn(toolTips_, inputWords_);
+    form_->start();
+    return true;
 }
 
 bool FrmMain::addToolTips()
@@ -257,7 +266,8 @@ bool FrmMain::addToolTips()
         return false;
     }
     for (const facts::Control &row : facts::kControls) {
-        const std::wstring tip = wide(facts::toolTip(row));
+        // The input's tip, how long the name is, comes from the form.
+        const std::wstring tip = row.kind == Kind::InputBox ? L" " : wide(facts::toolTip(row));
         if (tip.empty()) {
             continue;
         }
@@ -265,7 +275,8 @@ bool FrmMain::addToolTips()
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = window_;
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(window_, IDC_COLOR_BUTTON + row.index));
+        tool.uId = reinterpret_cast<UINT_PTR>(
+            row.kind == Kind::InputBox ? txtIn_ : cmdAddColor_[static_cast<std::size_t>(row.index)]);
         tool.lpszText = const_cast<wchar_t *>(tip.c_str()); // copied by the control
         if (SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
             return false;

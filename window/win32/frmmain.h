@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/form.h"
+#include "window/win32/clipboard.h"
 #include "window/win32/edittextbox.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/windowtimer.h"
@@ -50,6 +51,7 @@ private:
     std::optional<DpiResources> loadDpiResources(UINT dpi) const;
 
     bool addToolTips();
+    AccessibleControl *inputWords_ = nullptr; // the input's accessible object
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
@@ -62,6 +64,7 @@ private:
     DpiResources resources_; // at the screen's resolution
     std::unique_ptr<RichEditPreviewBox> preview_;
     std::unique_ptr<WindowTimer> timer_;
+    std::unique_ptr<WindowClipboard> clipboard_;
     std::unique_ptr<Form> form_;
     bool created_ = false; // WM_CREATE succeeded: the program ends with the window
 };
