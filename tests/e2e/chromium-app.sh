@@ -11,4 +11,4 @@ echo '{"browser":{"custom_chrome_frame":false}}' >"$profile/Default/Preferences"
 exec chromium --no-sandbox --test-type --disable-gpu --no-first-run --no-default-browser-check \
   --disable-background-networking --disable-component-update --disable-sync --disable-quic \
   --log-level=3 --user-data-dir="$profile" --window-position=0,0 --window-size="$2,$3" \
-  --app="file://$(realpath "$1")"
+  --app="file://$(realpath "$1")${HUEPREV_LINK:+#$HUEPREV_LINK}"

@@ -17,4 +17,4 @@ user_pref("network.captive-portal-service.enabled", false);
 user_pref("network.connectivity-service.enabled", false);
 PREFS
 matchbox-window-manager -use_titlebar no &
-exec firefox-esr --kiosk --no-remote --profile "$profile" "file://$(realpath "$1")"
+exec firefox-esr --kiosk --no-remote --profile "$profile" "file://$(realpath "$1")${HUEPREV_LINK:+#$HUEPREV_LINK}"

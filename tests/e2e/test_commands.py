@@ -1,6 +1,7 @@
 """Colour buttons and Enter in the real program, driven as a player drives it."""
 import os
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
@@ -8,6 +9,7 @@ from x11 import App, VirtualDisplay  # noqa: E402
 
 # How to start the program under test: its path, or "wine64 hueprev.exe".
 COMMAND = os.environ["HUEPREV_COMMAND"]
+FRONTEND = os.environ["HUEPREV_FRONTEND"]
 
 
 def button_centre(index):
@@ -65,6 +67,41 @@ class Commands(unittest.TestCase):
             app.key("End", "ctrl+z")
             self.assertEqual(app.input_text(), "ab")
             self.assertEqual(app.preview_colors([7]), [7])
+            self.assertEqual(app.close(), 0)
+
+
+    def open_menu(self, app, key):
+        """Opens the input's context menu, waiting for it to be shown."""
+        def shown():
+            return app.display.run("xdotool", "search", "--onlyvisible", "--maxdepth", "1", "--name", "",
+                                   check=False).stdout.split()
+        before = len(shown())
+        app.key(key)
+        deadline = time.monotonic() + 30
+        while len(shown()) <= before:
+            if time.monotonic() > deadline:
+                raise AssertionError("no menu came")
+            time.sleep(0.1)
+
+    def test_name_tools_in_the_context_menu_as_one_undo_step(self):
+        if FRONTEND == "web":
+            self.skipTest("the page has no menu of its own: its tools are buttons, tested in test_web_page.py")
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("Nickname")
+            # The tools come after the platform's own items, "Colour the letters" last,
+            # its fades in a submenu: Fire is the second.
+            self.open_menu(app, "shift+F10")
+            app.key("Up", "Right", "Down", "Return")
+            self.assertEqual(app.input_text(), "^1Nic^3kna^7me")
+            self.assertEqual(app.preview_colors([1, 3, 7]), [1, 3, 7])
+            app.key("End", "ctrl+z")
+            self.assertEqual(app.input_text(), "Nickname")
+            # Remove unneeded codes, third from the end, with the Menu key.
+            app.key("End")
+            app.type("^7^1")
+            self.open_menu(app, "Menu")
+            app.key("Up", "Up", "Up", "Return")
+            self.assertEqual(app.input_text(), "Nickname")
             self.assertEqual(app.close(), 0)
 
 

@@ -13,6 +13,15 @@ COMMAND = os.environ["HUEPREV_COMMAND"]
 
 
 class Paste(unittest.TestCase):
+    @unittest.skipUnless(os.environ["HUEPREV_FRONTEND"] == "web", "only the page has an address to share")
+    def test_a_link_opens_with_its_name_as_a_paste(self):
+        # "^1Nick<b>", a line break, "name": markup stays text, the lines are joined.
+        with VirtualDisplay({"HUEPREV_LINK": "%5E1Nick%3Cb%3E%0D%0Aname"}) as display, \
+                App(display, COMMAND) as app:
+            self.assertEqual(app.preview_colors([1]), [1])
+            self.assertEqual(app.input_text(), "^1Nick<b> name")
+            self.assertEqual(app.close(), 0)
+
     def test_hundred_thousand_characters_come_back_whole(self):
         rng = random.Random(7)
         pieces = ["^%d" % rng.randrange(10) + "".join(rng.choice("abcXYZ ^<>&é中") for _ in range(4))

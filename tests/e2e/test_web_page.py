@@ -108,6 +108,35 @@ class Page(unittest.TestCase):
         self.driver.execute_script("document.execCommand('undo')")
         self.assertEqual(self.driver.execute_script("return document.getElementById('txtIn').value"), "ab")
 
+    def test_name_tools_act_on_the_name_as_one_undo_step(self):
+        self.open()
+        self.driver.execute_script(
+            "window.copied = []; navigator.clipboard.writeText = t => { copied.push(t); return Promise.resolve(); };")
+        value = "return document.getElementById('txtIn').value"
+        tool = lambda label: self.driver.find_element(  # noqa: E731
+            "xpath", "//section//button[normalize-space()='%s']" % label).click()
+        self.type("Nickname")
+        tool("Fire")
+        self.assertEqual(self.driver.execute_script(value), "^1Nic^3kna^7me")
+        self.assertEqual([(text, color) for _, _, _, text, color in self.preview()],
+                         [("Nic", RED), ("kna", "rgb(255, 255, 0)"), ("me", WHITE)])
+        self.assertEqual(self.driver.find_element("css selector", ".count").text, "Characters: 14, shown: 8")
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "txtIn")
+        self.driver.execute_script("document.execCommand('undo')")
+        self.assertEqual(self.driver.execute_script(value), "Nickname")
+        # A pasted name's wasted codes go, its look kept; then only a selection loses its colours.
+        self.driver.execute_script("document.getElementById('txtIn').setSelectionRange(8, 8)")
+        self.type("^7^1a^1b^2 ^3c")
+        tool("Remove unneeded codes")
+        self.assertEqual(self.driver.execute_script(value), "Nickname^1ab ^3c")
+        self.driver.execute_script("document.getElementById('txtIn').setSelectionRange(8, 12)")
+        tool("Remove colours")
+        self.assertEqual(self.driver.execute_script(value), "Nicknameab ^3c")
+        tool("Copy the name")
+        tool("Copy link")
+        self.assertEqual(self.driver.execute_script("return copied"),
+                         ["Nicknameab ^3c", "file://%s#Nicknameab%%20%%5E3c" % PAGE])
+
     def test_screen_reader_hears_the_preview_as_colour_runs(self):
         self.open()
         self.type("^1Red^7White")
@@ -120,7 +149,7 @@ class Page(unittest.TestCase):
             time.sleep(0.1)
         self.assertEqual(said.get("Preview"), "Red, red. White, white.")
         self.assertEqual(said.get("Nickname"), "The nickname with its colour codes, such as ^1 for red. Enter "
-                                               "selects the whole name.")
+                                               "selects the whole name. Characters: 12, shown: 8.")
         self.assertEqual(said.get("^1 red"), "Inserts the colour code ^1 (red) into the nickname at the cursor")
         roles = [node.get("role", {}).get("value") for node in tree]
         self.assertIn("main", roles)

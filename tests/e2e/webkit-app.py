@@ -31,6 +31,7 @@ def key(_, event):
 
 window.connect("key-press-event", key)
 window.connect("destroy", Gtk.main_quit)
-view.load_uri("file://" + os.path.realpath(page))
+link = os.environ.get("HUEPREV_LINK")
+view.load_uri("file://" + os.path.realpath(page) + ("#" + link if link else ""))
 window.show_all()
 Gtk.main()

@@ -22,6 +22,11 @@ void hueprev_dom_add_button(const char *id, int index, int left, int top, int wi
                             int picturePixels, const char *name, const char *description,
                             const char *toolTip);
 void hueprev_dom_bind();
+// The strip below the form: how long the name is, and the name tools, as wide as the form.
+void hueprev_dom_add_strip(const char *label, int width);
+// A tool's button, by its index in the tools' table; a group starts a row of
+// buttons under its label, which the buttons after it join.
+void hueprev_dom_add_tool(int index, const char *label, bool group);
 
 int hueprev_dom_input_length();
 void hueprev_dom_input_read(char16_t *into);
@@ -31,6 +36,14 @@ int hueprev_dom_input_selection_end();
 void hueprev_dom_input_select(int start, int end);
 void hueprev_dom_input_replace(const char16_t *text, int length);
 void hueprev_dom_input_focus();
+// How long the name is: in the strip, and in the input's description.
+void hueprev_dom_input_count(const char16_t *count, int countLength, const char16_t *description,
+                             int descriptionLength);
+
+void hueprev_dom_clipboard_write(const char16_t *text, int length);
+// Lends the page's address to the module (hueprev_buffer): its fragment
+// without the "#" for `fragment`, else the address without it.
+void hueprev_dom_lend_address(bool fragment);
 
 // `count` runs of `text`, in order.
 void hueprev_dom_preview_show(const char16_t *text, const hueprev::PreviewRun *runs, int count);

@@ -55,6 +55,7 @@ mergeInto(LibraryManager.library, {
     // The page's heading, for a screen reader's list of headings; the form shows none.
     var heading = document.createElement('h1');
     heading.className = 'unseen';
+    heading.id = 'heading';
     heading.textContent = document.title;
     document.getElementById('page').appendChild(heading);
     var form = HP.form = document.createElement('div');
@@ -183,6 +184,91 @@ mergeInto(LibraryManager.library, {
       }
     });
     input.focus();
+  },
+
+  hueprev_dom_add_strip__deps: ['$HP'],
+  hueprev_dom_add_strip: function (label, width) {
+    var strip = HP.strip = document.createElement('section');
+    strip.className = 'strip';
+    strip.setAttribute('aria-label', UTF8ToString(label));
+    strip.style.setProperty('--width', width + 'px');
+    var count = document.createElement('p');
+    count.className = 'count';
+    // Its text node is kept and only its text changes: Chromium ends an undo step
+    // of typing whenever a node is added or removed.
+    HP.count = count.appendChild(document.createTextNode(''));
+    strip.appendChild(count);
+    HP.tools = strip;
+    document.getElementById('page').appendChild(strip);
+    // The page's heading shows where there is room for the strip.
+    document.getElementById('heading').classList.add('shown');
+  },
+
+  hueprev_dom_add_tool__deps: ['$HP'],
+  hueprev_dom_add_tool: function (index, label, group) {
+    var text = UTF8ToString(label);
+    if (group) {
+      var row = HP.tools = document.createElement('div');
+      row.className = 'fades';
+      row.setAttribute('role', 'group');
+      row.setAttribute('aria-label', text);
+      var name = document.createElement('span');
+      name.textContent = text;
+      name.setAttribute('aria-hidden', 'true');
+      row.appendChild(name);
+      HP.strip.appendChild(row);
+      return;
+    }
+    var button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'tool';
+    button.textContent = text;
+    // As the colour buttons: a press leaves the focus, and the selection, in the input.
+    button.addEventListener('mousedown', function (event) { event.preventDefault(); });
+    button.addEventListener('click', function () { _hueprev_mnuTool_Click(index); });
+    HP.tools.appendChild(button);
+    if (HP.tools !== HP.strip && HP.tools.childNodes.length > 4) {
+      HP.tools = HP.strip; // the fades' row holds its label and four
+    }
+  },
+
+  hueprev_dom_input_count__deps: ['$HP'],
+  hueprev_dom_input_count: function (count, countLength, description, descriptionLength) {
+    if (HP.count) {
+      HP.count.data = HP.text(count, countLength);
+    }
+    HP.txtIn.setAttribute('aria-description', HP.text(description, descriptionLength));
+  },
+
+  // The asynchronous clipboard where the page may use it, else the copy command.
+  hueprev_dom_clipboard_write__deps: ['$HP'],
+  hueprev_dom_clipboard_write: function (pointer, length) {
+    var text = HP.text(pointer, length);
+    function byCommand() {
+      var active = document.activeElement;
+      var holder = document.createElement('textarea');
+      holder.value = text;
+      holder.className = 'unseen';
+      document.body.appendChild(holder);
+      holder.select();
+      document.execCommand('copy');
+      document.body.removeChild(holder);
+      if (active) {
+        active.focus();
+      }
+    }
+    if (navigator.clipboard && navigator.clipboard.writeText) {
+      navigator.clipboard.writeText(text).catch(byCommand);
+    } else {
+      byCommand();
+    }
+  },
+
+  hueprev_dom_lend_address__deps: ['$HP'],
+  hueprev_dom_lend_address: function (fragment) {
+    var address = window.location.href;
+    var hash = address.indexOf('#');
+    HP.lend(fragment ? (hash < 0 ? '' : address.slice(hash + 1)) : (hash < 0 ? address : address.slice(0, hash)));
   },
 
   hueprev_dom_input_length__deps: ['$HP'],

@@ -1,9 +1,12 @@
 // The web front-end: the window built from its facts on the page, and the
 // page's events forwarded to the form.
+#include "window/clipboard.h"
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/language.h"
+#include "window/namelink.h"
 #include "window/timer.h"
+#include "window/tools.h"
 #include "window/web/dom.h"
 #include "window/web/dominputbox.h"
 #include "window/web/dompreviewbox.h"
@@ -45,12 +48,23 @@ private:
     std::function<void()> due_;
 };
 
+// The core's clipboard on the browser's.
+class PageClipboard final : public Clipboard
+{
+public:
+    void setText(std::u16string_view text) override
+    {
+        hueprev_dom_clipboard_write(text.data(), static_cast<int>(text.size()));
+    }
+};
+
 struct FrmMain
 {
     DomInputBox txtIn;
     DomPreviewBox txtOut;
     PageTimer timer;
-    Form form{txtIn, txtOut, timer, kShownEachSide};
+    PageClipboard clipboard;
+    Form form{txtIn, txtOut, timer, clipboard, kShownEachSide};
 };
 
 FrmMain &window()
@@ -121,6 +135,29 @@ void open()
         }
     }
     hueprev_dom_bind();
+
+    // TRANSLATORS: the accessible name of the page's strip of name tools.
+    hueprev_dom_add_strip(translate("Name tools"), pixels(facts::kClientWidth));
+    for (std::size_t index = 0; index < tools::kItems.size(); ++index) {
+        const tools::Item &item = tools::kItems[index];
+        const bool group = item.tool == tools::Tool::ColourLetters && !item.fade;
+        hueprev_dom_add_tool(static_cast<int>(index), tools::label(item).c_str(), group);
+    }
+    form().start();
+
+    // A link that holds a name opens with it, as if it had been pasted.
+    hueprev_dom_lend_address(false);
+    form().setLinkBase(handedOver());
+    hueprev_dom_lend_address(true);
+    // Browsers percent-encode all but ASCII in an address; anything else is no name.
+    const std::u16string &fragment = handedOver();
+    std::string ascii;
+    for (const char16_t c : fragment) {
+        ascii += c < 0x80 ? static_cast<char>(c) : '%';
+    }
+    if (const std::optional<std::u16string> name = nameFromFragment(ascii); name && !name->empty()) {
+        form().txtIn_Paste(*name);
+    }
 }
 
 } // namespace
@@ -159,6 +196,13 @@ EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_GotFocus(int how)
                   static_cast<int>(FocusArrival::Program) == 3);
     if (how >= 0 && how <= static_cast<int>(FocusArrival::Program)) {
         form().txtIn_GotFocus(static_cast<FocusArrival>(how));
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_mnuTool_Click(int index)
+{
+    if (index >= 0) {
+        form().mnuTool_Click(static_cast<std::size_t>(index));
     }
 }
 
