@@ -170,7 +170,8 @@ mergeInto(LibraryManager.library, {
     document.addEventListener('pointerdown', function () { arrive(); last = HP.arrival.pointer; }, true);
     document.addEventListener('keydown', function (event) {
       arrive();
-      last = event.key === 'Tab' ? HP.arrival.tab : HP.arrival.program;
+      // WebKitGTK names Shift+Tab by its keysym, ISO_Left_Tab; its key code is Tab's.
+      last = event.key === 'Tab' || event.keyCode === 9 ? HP.arrival.tab : HP.arrival.program;
     }, true);
     window.addEventListener('blur', function () { last = HP.arrival.activation; });
     input.addEventListener('focus', function () {
