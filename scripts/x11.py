@@ -102,10 +102,12 @@ class App:
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             image = self.screenshot()
-            # The first such pixel in reading order: a match that starts within a pixel is passed over.
-            at = image.data.find(bytes(PREVIEW_BACKGROUND))
+            # The first run of such pixels in reading order, long enough that no grey of the
+            # page's text is taken for it; a match that starts within a pixel is passed over.
+            run = bytes(PREVIEW_BACKGROUND) * 40
+            at = image.data.find(run)
             while at > 0 and at % 3:
-                at = image.data.find(bytes(PREVIEW_BACKGROUND), at + 1)
+                at = image.data.find(run, at + 1)
             if at >= 0:
                 y, x = divmod(at // 3, image.width)
                 return x - 17, y - 89
