@@ -136,7 +136,7 @@ TEST_F(Commands, ContextMenuPasteJoinsLinesAndUndoes)
     EXPECT_EQ(txtIn->text(), QStringLiteral("ab"));
 }
 
-TEST_F(Commands, ContextMenuIsQtsOwnInTheChosenLanguage)
+TEST_F(Commands, ContextMenuIsQtsOwnThenTheNameToolsInTheChosenLanguage)
 {
     chooseLanguage({"de-DE"});
     QTranslator qtWords;
@@ -159,7 +159,9 @@ TEST_F(Commands, ContextMenuIsQtsOwnInTheChosenLanguage)
               (QStringList{QStringLiteral("&R\u00fcckg\u00e4ngig"), QStringLiteral("Wieder&herstellen"),
                            QString(), QStringLiteral("&Ausschneiden"), QStringLiteral("&Kopieren"),
                            QStringLiteral("Einf&\u00fcgen"), QStringLiteral("L\u00f6schen"), QString(),
-                           QStringLiteral("Alles ausw\u00e4hlen")}));
+                           QStringLiteral("Alles ausw\u00e4hlen"), QString(),
+                           QStringLiteral("Namen kopieren"), QStringLiteral("Unn\u00f6tige Codes entfernen"),
+                           QStringLiteral("Farben entfernen"), QStringLiteral("Buchstaben f\u00e4rben")}));
 }
 
 TEST_F(Commands, PasteWithNoTextOnTheClipboardChangesNothing)
