@@ -7,6 +7,7 @@
 #include "window/qt/utf16.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -62,8 +63,38 @@ void paste(benchmark::State &state)
     }
 }
 
+// A key typed at the end of a code-dense name in the real window, as the
+// page's figure is taken: the line edit's edit, the form (preview slice,
+// count, words) and both boxes laid out and painted. Backspace, untimed,
+// takes the key out again.
+void key(benchmark::State &state)
+{
+    auto *input = window()->findChild<QLineEdit *>(QStringLiteral("txtIn"));
+    auto *box = window()->findChild<QTextEdit *>(QStringLiteral("txtOut"));
+    const std::size_t length = static_cast<std::size_t>(state.range(0));
+    const std::u16string unit = u"^1ab^2cd^3";
+    std::u16string name;
+    while (name.size() < length) {
+        name += unit;
+    }
+    name.resize(length);
+    input->setText(QString::fromStdU16String(name));
+    input->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    for (auto _ : state) {
+        QApplication::sendEvent(input, &press);
+        layOutAndPaint(input);
+        layOutAndPaint(box->viewport());
+        state.PauseTiming();
+        QApplication::sendEvent(input, &back);
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK(key)->Arg(30)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Iterations(41);
 BENCHMARK_CAPTURE(fullRender, code_every_6, true)
     ->RangeMultiplier(10)
     ->Range(100, 100'000)

@@ -1,0 +1,47 @@
+// The name tools on a long name, each as a player runs it on the whole name;
+// and the count, which every change makes.
+#include "bench/names.h"
+#include "preview/nametools.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using hueprev::Fade;
+
+template <typename Tool> void onWholeName(benchmark::State &state, Tool tool)
+{
+    const std::u16string name = hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), true);
+    for (auto _ : state) {
+        auto edit = tool(name);
+        benchmark::DoNotOptimize(edit);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
+void count(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) { return hueprev::countName(name); });
+}
+void removeUnneeded(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) { return hueprev::removeUnneededCodes(name); });
+}
+void removeColours(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) { return hueprev::removeColours(name, 0, name.size()); });
+}
+void colourRainbow(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) {
+        return hueprev::colourLetters(name, 0, name.size(), Fade::Rainbow);
+    });
+}
+
+} // namespace
+
+BENCHMARK(count)->Arg(30)->Arg(100'000)->Arg(1'000'000);
+BENCHMARK(removeUnneeded)->Arg(100'000);
+BENCHMARK(removeColours)->Arg(100'000);
+BENCHMARK(colourRainbow)->Arg(100'000);
+BENCHMARK_MAIN();
