@@ -7,14 +7,15 @@
 namespace hueprev {
 
 // The part of a long preview that is really built: the shown characters
-// within reach of the caret. The box shows a few dozen of them, while the
-// rich-text controls spend more than linear time on a line of millions.
+// within reach of the caret. The box shows a few dozen of them; every control
+// (a rich-text box, a browser's spans) lays out what it holds on every key,
+// so it holds about fifteen boxes' worth either side of the caret.
 // Positions count shown characters, as previewPosition() does.
 class PreviewSlice
 {
 public:
-    static constexpr std::size_t kShownEachSide = 4'000; // shown characters built either side of the caret
-    static constexpr std::size_t kMargin = 1'000;        // how near an edge the caret may come
+    static constexpr std::size_t kShownEachSide = 400; // shown characters built either side of the caret
+    static constexpr std::size_t kMargin = 100;        // how near an edge the caret may come
 
     PreviewSlice() = default;
     // A box that lays out more slowly builds less: `shownEachSide` either

@@ -317,8 +317,8 @@ TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
     }
     const std::size_t total = 10'000; // shown characters
     const int end = static_cast<int>(name.size());
-    // The desktop's reach, and a smaller one, as the page builds.
-    for (const std::size_t reach : {PreviewSlice::kShownEachSide, std::size_t{400}}) {
+    // The reach every box builds, and a larger one.
+    for (const std::size_t reach : {PreviewSlice::kShownEachSide, std::size_t{4'000}}) {
         FakeTextBox input;
         input.select(name, end, 0);
         FakePreviewBox box;

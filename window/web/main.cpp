@@ -23,11 +23,6 @@
 namespace hueprev::web {
 namespace {
 
-// A browser lays out and shapes each run of the preview as an element of its
-// own, dearer than a rich-text control: it builds about fifteen boxes' worth
-// either side of the caret.
-constexpr std::size_t kShownEachSide = 400;
-
 // The core's timer on the page's setTimeout.
 class PageTimer final : public Timer
 {
@@ -64,7 +59,7 @@ struct FrmMain
     DomPreviewBox txtOut;
     PageTimer timer;
     PageClipboard clipboard;
-    Form form{txtIn, txtOut, timer, clipboard, kShownEachSide};
+    Form form{txtIn, txtOut, timer, clipboard};
 };
 
 FrmMain &window()
