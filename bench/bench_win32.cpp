@@ -76,8 +76,7 @@ int main(int argc, char **argv)
         return 1;
     }
     hueprev::win32::RichEditPreviewBox previewBox(box, 36, *words);
-    hueprev::testing::FakeTimer timer; // what a screen reader hears is not timed here
-    hueprev::CaretPreview preview(previewBox, timer);
+    hueprev::CaretPreview preview(previewBox);
     // As the program renders: the slice around a caret at the end of the name.
     for (const std::size_t length : {30, 1'000, 10'000, 100'000, 1'000'000}) {
         hueprev::testing::FakeTextBox name;

@@ -62,11 +62,8 @@ public:
         calls.push_back("SetFocus");
         focused = true;
     }
-    void showCount(std::u16string_view words, std::u16string_view description) override
-    {
-        count = words;
-        described = description;
-    }
+    void showCount(std::u16string_view words) override { count = words; }
+    void describe(std::u16string_view description) override { described = description; }
     std::u16string count, described;
 
     // As a player would leave it, without a call being recorded.

@@ -259,9 +259,11 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
     copied.form.setLinkBase(u"https://example.org/hueprev.html");
     copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyLink));
     EXPECT_EQ(copied.clipboard.text, u"https://example.org/hueprev.html#%5E1N%C3%A9%20x");
-    // How long the name is, with every change.
+    // How long the name is, with every change; a screen reader is told once the input settles.
     copied.form.txtIn_Change();
     EXPECT_EQ(copied.txtIn.count, u"Characters: 6, shown: 4");
+    EXPECT_EQ(copied.txtIn.described, u"");
+    EXPECT_TRUE(copied.timer.elapse());
     EXPECT_TRUE(copied.txtIn.described.ends_with(u" Characters: 6, shown: 4."))
         << printable(copied.txtIn.described);
 }
@@ -322,8 +324,7 @@ TEST(CaretPreview, LongNameHoldsTheSliceAroundTheCaret)
         FakeTextBox input;
         input.select(name, end, 0);
         FakePreviewBox box;
-        FakeTimer timer;
-        CaretPreview preview(box, timer, reach);
+        CaretPreview preview(box, reach);
         preview.textChanged(input);
         const std::size_t from = total - reach;
         EXPECT_EQ(box.cells, shownPart(name, from, total)) << reach;

@@ -7,11 +7,14 @@
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/namelink.h"
+#include "window/speech.h"
 #include "window/textbox.h"
+#include "window/timer.h"
 #include "window/tools.h"
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace hueprev {
 
@@ -23,6 +26,7 @@ Form::Selection Form::selection() const
 void Form::start()
 {
     showCount();
+    txtIn_.describe(inputDescription());
 }
 
 void Form::txtIn_Change()
@@ -31,16 +35,42 @@ void Form::txtIn_Change()
     left_.reset();
     preview_.textChanged(txtIn_);
     showCount();
+    countUnsaid_ = true;
+    settle();
 }
+
+namespace {
+std::u16string countWords(std::u16string_view name)
+{
+    const NameCount count = countName(name);
+    // TRANSLATORS: how long the name is to the game (codes included), and as shown.
+    return utf16(format("Characters: %1$s, shown: %2$s",
+                        {std::to_string(count.received), std::to_string(count.shown)}));
+}
+} // namespace
 
 void Form::showCount()
 {
-    const NameCount count = countName(preview_.name());
-    // TRANSLATORS: how long the name is to the game (codes included), and as shown.
-    const std::u16string words = utf16(format("Characters: %1$s, shown: %2$s",
-                                              {std::to_string(count.received), std::to_string(count.shown)}));
+    txtIn_.showCount(countWords(preview_.name()));
+}
+
+std::u16string Form::inputDescription() const
+{
     const std::string description = facts::accessibleDescription(facts::controlOf(facts::Kind::InputBox));
-    txtIn_.showCount(words, utf16(description) + u" " + words + u".");
+    return utf16(description) + u" " + countWords(preview_.name()) + u".";
+}
+
+void Form::settle()
+{
+    if (!countUnsaid_ && !preview_.wordsUnsaid()) {
+        return;
+    }
+    timer_.start(kSpeechSettleMilliseconds, [this] {
+        preview_.sayWords();
+        if (std::exchange(countUnsaid_, false)) {
+            txtIn_.describe(inputDescription());
+        }
+    });
 }
 
 void Form::restoreKept()
@@ -59,6 +89,7 @@ void Form::txtIn_KeyPress(char16_t &keyAscii)
         txtIn_.setSelLength(txtIn_.length());
         keyAscii = 0;
         preview_.caretMoved(txtIn_);
+        settle();
     }
 }
 
@@ -72,6 +103,7 @@ void Form::cmdAddColor_Click(int index)
 void Form::txtIn_CaretMove()
 {
     preview_.caretMoved(txtIn_);
+    settle();
 }
 
 void Form::txtIn_GotFocus(FocusArrival how)
@@ -87,6 +119,7 @@ void Form::txtIn_GotFocus(FocusArrival how)
     if (platforms && now.length > 0) {
         txtIn_.setSelStart(now.start + now.length);
         preview_.caretMoved(txtIn_);
+        settle();
     }
 }
 

@@ -31,7 +31,7 @@ class Form
 public:
     Form(TextBox &txtIn, PreviewBox &txtOut, Timer &timer, Clipboard &clipboard,
          std::size_t shownEachSide = PreviewSlice::kShownEachSide)
-        : txtIn_(txtIn), clipboard_(clipboard), preview_(txtOut, timer, shownEachSide)
+        : txtIn_(txtIn), timer_(timer), clipboard_(clipboard), preview_(txtOut, shownEachSide)
     {}
 
     // The window has been made: the input says how long the (empty) name is.
@@ -73,12 +73,18 @@ private:
     Selection selection() const;
     // The selection the player left, put back when the focus went to a button.
     void restoreKept();
+    // How long the name is, in the input at once; what a screen reader is
+    // told of it and of the preview once the input has settled.
     void showCount();
+    void settle();
+    std::u16string inputDescription() const;
 
     TextBox &txtIn_;
+    Timer &timer_;
     Clipboard &clipboard_;
     CaretPreview preview_;
     std::u16string linkBase_;
+    bool countUnsaid_ = false;
     // The selection the player left in the input when the focus went to a
     // button, which the button still writes over.
     std::optional<Selection> kept_;

@@ -4,7 +4,6 @@
 #include "window/language.h"
 #include "window/speech.h"
 #include "window/textbox.h"
-#include "window/timer.h"
 
 #include <utility>
 
@@ -47,6 +46,14 @@ void CaretPreview::renderAround(std::size_t shownCaret)
     describeAround(shownCaret - slice_.from());
 }
 
+void CaretPreview::sayWords()
+{
+    if (unsaid_) {
+        unsaid_ = false;
+        box_.describe(words_);
+    }
+}
+
 void CaretPreview::describeAround(std::size_t caretInSlice)
 {
     std::u16string words = previewWords(runs_, caretInSlice, kSpokenEachSide);
@@ -56,7 +63,7 @@ void CaretPreview::describeAround(std::size_t caretInSlice)
     // A screen reader is told only of what it would say differently.
     if (words != words_) {
         words_ = std::move(words);
-        settle_.start(kSpeechSettleMilliseconds, [this] { box_.describe(words_); });
+        unsaid_ = true;
     }
 }
 

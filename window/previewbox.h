@@ -10,7 +10,6 @@
 namespace hueprev {
 
 class TextBox;
-class Timer;
 
 // The preview box as the window drives it. Each front-end implements it on
 // its own rich-text control; positions count the box's characters.
@@ -32,8 +31,8 @@ public:
 class CaretPreview
 {
 public:
-    CaretPreview(PreviewBox &box, Timer &settle, std::size_t shownEachSide = PreviewSlice::kShownEachSide)
-        : box_(box), settle_(settle), slice_(shownEachSide)
+    explicit CaretPreview(PreviewBox &box, std::size_t shownEachSide = PreviewSlice::kShownEachSide)
+        : box_(box), slice_(shownEachSide)
     {}
 
     // The name changed: rendered anew, around the caret.
@@ -44,9 +43,11 @@ public:
 
     // What the box shows now, and what a screen reader says of it.
     const PreviewRuns &shown() const { return runs_; }
-    // What a screen reader is told once the input has been still for
-    // kSpeechSettleMilliseconds, so that a long paste is not read key by key.
+    // What a screen reader is to be told of the box; the form tells it once
+    // the input has been still for a while, so that a paste is not read key by key.
     const std::u16string &words() const { return words_; }
+    bool wordsUnsaid() const { return unsaid_; }
+    void sayWords();
     // The name as the last change left it.
     const std::u16string &name() const { return text_; }
 
@@ -55,12 +56,12 @@ private:
     void describeAround(std::size_t caretInSlice);
 
     PreviewBox &box_;
-    Timer &settle_;
     PreviewSlice slice_;
     std::u16string text_; // the name as the last change left it
     PreviewRuns runs_;
     std::u16string words_;
-    int shownCaret_ = 0; // the input's caret the box last showed
+    bool unsaid_ = false; // words_ changed since the box was last told
+    int shownCaret_ = 0;  // the input's caret the box last showed
 };
 
 } // namespace hueprev

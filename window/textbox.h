@@ -28,10 +28,11 @@ public:
     // the caret ends after the new text.
     virtual void setSelText(std::u16string_view text) = 0;
     virtual void setFocus() = 0;
-    // How long the name is, in words: shown where the platform shows such
-    // facts (a tooltip, the page's strip), and what a screen reader is told
-    // of the box (its description, which `description` holds in full).
-    virtual void showCount(std::u16string_view count, std::u16string_view description) = 0;
+    // How long the name is, in words, where the platform shows such facts
+    // (a tooltip, the page's strip); with every change.
+    virtual void showCount(std::u16string_view count) = 0;
+    // What a screen reader is told of the box from now on: its accessible description.
+    virtual void describe(std::u16string_view description) = 0;
 };
 
 } // namespace hueprev

@@ -88,9 +88,13 @@ void InputBox::setFocus()
     QWidget::setFocus(Qt::OtherFocusReason);
 }
 
-void InputBox::showCount(std::u16string_view count, std::u16string_view description)
+void InputBox::showCount(std::u16string_view count)
 {
     setToolTip(toQString(count));
+}
+
+void InputBox::describe(std::u16string_view description)
+{
     setAccessibleDescription(toQString(description));
 }
 

@@ -34,8 +34,9 @@ public:
     void setSelLength(int length) override;
     void setSelText(std::u16string_view text) override;
     void setFocus() override;
-    // In the tooltip, and in what a screen reader is told of the box.
-    void showCount(std::u16string_view count, std::u16string_view description) override;
+    // In the tooltip.
+    void showCount(std::u16string_view count) override;
+    void describe(std::u16string_view description) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -36,9 +36,10 @@ int hueprev_dom_input_selection_end();
 void hueprev_dom_input_select(int start, int end);
 void hueprev_dom_input_replace(const char16_t *text, int length);
 void hueprev_dom_input_focus();
-// How long the name is: in the strip, and in the input's description.
-void hueprev_dom_input_count(const char16_t *count, int countLength, const char16_t *description,
-                             int descriptionLength);
+// How long the name is, in the strip.
+void hueprev_dom_input_count(const char16_t *count, int length);
+// The input's accessible description.
+void hueprev_dom_input_describe(const char16_t *description, int length);
 
 void hueprev_dom_clipboard_write(const char16_t *text, int length);
 // Lends the page's address to the module (hueprev_buffer): its fragment

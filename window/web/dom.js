@@ -234,11 +234,15 @@ mergeInto(LibraryManager.library, {
   },
 
   hueprev_dom_input_count__deps: ['$HP'],
-  hueprev_dom_input_count: function (count, countLength, description, descriptionLength) {
+  hueprev_dom_input_count: function (count, length) {
     if (HP.count) {
-      HP.count.data = HP.text(count, countLength);
+      HP.count.data = HP.text(count, length);
     }
-    HP.txtIn.setAttribute('aria-description', HP.text(description, descriptionLength));
+  },
+
+  hueprev_dom_input_describe__deps: ['$HP'],
+  hueprev_dom_input_describe: function (description, length) {
+    HP.txtIn.setAttribute('aria-description', HP.text(description, length));
   },
 
   // The asynchronous clipboard where the page may use it, else the copy command.

@@ -52,10 +52,14 @@ void DomInputBox::setFocus()
     hueprev_dom_input_focus();
 }
 
-void DomInputBox::showCount(std::u16string_view count, std::u16string_view description)
+void DomInputBox::showCount(std::u16string_view count)
 {
-    hueprev_dom_input_count(count.data(), static_cast<int>(count.size()), description.data(),
-                            static_cast<int>(description.size()));
+    hueprev_dom_input_count(count.data(), static_cast<int>(count.size()));
+}
+
+void DomInputBox::describe(std::u16string_view description)
+{
+    hueprev_dom_input_describe(description.data(), static_cast<int>(description.size()));
 }
 
 } // namespace hueprev::web

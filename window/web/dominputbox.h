@@ -17,7 +17,8 @@ public:
     void setSelLength(int length) override;
     void setSelText(std::u16string_view text) override;
     void setFocus() override;
-    void showCount(std::u16string_view count, std::u16string_view description) override;
+    void showCount(std::u16string_view count) override;
+    void describe(std::u16string_view description) override;
 };
 
 } // namespace hueprev::web

@@ -142,7 +142,7 @@ void EditTextBox::setFocus()
     SetFocus(edit_);
 }
 
-void EditTextBox::showCount(std::u16string_view count, std::u16string_view description)
+void EditTextBox::showCount(std::u16string_view count)
 {
     if (toolTips_ != nullptr) {
         std::wstring tip(count.begin(), count.end());
@@ -153,6 +153,10 @@ void EditTextBox::showCount(std::u16string_view count, std::u16string_view descr
         tool.lpszText = tip.data(); // copied by the control
         SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+void EditTextBox::describe(std::u16string_view description)
+{
     if (accessible_ != nullptr) {
         accessible_->setDescription(std::wstring(description.begin(), description.end()));
     }

@@ -36,8 +36,9 @@ public:
     void setSelLength(int length) override;
     void setSelText(std::u16string_view text) override;
     void setFocus() override;
-    // In the input's tooltip and its accessible description.
-    void showCount(std::u16string_view count, std::u16string_view description) override;
+    // In the input's tooltip.
+    void showCount(std::u16string_view count) override;
+    void describe(std::u16string_view description) override;
     void showFactsIn(HWND toolTips, AccessibleControl *accessible)
     {
         toolTips_ = toolTips;
