@@ -57,7 +57,8 @@ private:
 
     PreviewBox &box_;
     PreviewSlice slice_;
-    std::u16string text_; // the name as the last change left it
+    std::u16string text_;        // the name as the last change left it
+    std::size_t shownTotal_ = 0; // and how many of its characters show
     PreviewRuns runs_;
     std::u16string words_;
     bool unsaid_ = false; // words_ changed since the box was last told

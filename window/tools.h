@@ -20,6 +20,9 @@ struct Item
     std::optional<Fade> fade; // for ColourLetters: the fade, or none for the submenu itself
     const char *label;        // English, translated where shown
     bool pageOnly;            // only the page has an address to share
+
+    // Whether it opens the submenu (on the page, the group) that the fades after it fill.
+    constexpr bool opensFades() const { return tool == Tool::ColourLetters && !fade; }
 };
 
 // In the order shown; a fade follows the submenu it belongs to.

@@ -246,7 +246,7 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
         if (item.pageOnly) {
             continue;
         }
-        if (item.tool == tools::Tool::ColourLetters && !item.fade) {
+        if (item.opensFades()) {
             fades = menu.addMenu(label);
             continue;
         }

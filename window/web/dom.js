@@ -199,17 +199,16 @@ mergeInto(LibraryManager.library, {
     // of typing whenever a node is added or removed.
     HP.count = count.appendChild(document.createTextNode(''));
     strip.appendChild(count);
-    HP.tools = strip;
     document.getElementById('page').appendChild(strip);
     // The page's heading shows where there is room for the strip.
     document.getElementById('heading').classList.add('shown');
   },
 
   hueprev_dom_add_tool__deps: ['$HP'],
-  hueprev_dom_add_tool: function (index, label, group) {
+  hueprev_dom_add_tool: function (index, label, place) {
     var text = UTF8ToString(label);
-    if (group) {
-      var row = HP.tools = document.createElement('div');
+    if (place === 1) {
+      var row = HP.group = document.createElement('div');
       row.className = 'fades';
       row.setAttribute('role', 'group');
       row.setAttribute('aria-label', text);
@@ -227,10 +226,7 @@ mergeInto(LibraryManager.library, {
     // As the colour buttons: a press leaves the focus, and the selection, in the input.
     button.addEventListener('mousedown', function (event) { event.preventDefault(); });
     button.addEventListener('click', function () { _hueprev_mnuTool_Click(index); });
-    HP.tools.appendChild(button);
-    if (HP.tools !== HP.strip && HP.tools.childNodes.length > 4) {
-      HP.tools = HP.strip; // the fades' row holds its label and four
-    }
+    (place === 2 ? HP.group : HP.strip).appendChild(button);
   },
 
   hueprev_dom_input_count__deps: ['$HP'],

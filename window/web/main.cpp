@@ -135,8 +135,11 @@ void open()
     hueprev_dom_add_strip(translate("Name tools"), pixels(facts::kClientWidth));
     for (std::size_t index = 0; index < tools::kItems.size(); ++index) {
         const tools::Item &item = tools::kItems[index];
-        const bool group = item.tool == tools::Tool::ColourLetters && !item.fade;
-        hueprev_dom_add_tool(static_cast<int>(index), tools::label(item).c_str(), group);
+        const bool group = item.opensFades();
+        hueprev_dom_add_tool(static_cast<int>(index), tools::label(item).c_str(),
+                             group       ? kToolGroup
+                             : item.fade ? kToolInGroup
+                                         : kToolButton);
     }
     form().start();
 

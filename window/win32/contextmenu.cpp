@@ -83,7 +83,7 @@ void showContextMenu(HWND edit, LPARAM at, Form &form)
         if (item.pageOnly) {
             continue;
         }
-        if (item.tool == tools::Tool::ColourLetters && !item.fade) {
+        if (item.opensFades()) {
             append(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(fades.get()), tools::label(item));
             continue;
         }
