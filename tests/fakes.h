@@ -8,9 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace hueprev::testing {
@@ -112,23 +110,19 @@ public:
 class FakeTimer final : public Timer
 {
 public:
-    std::function<void()> due;
-    int delay = 0;
+    int delay = -1; // the last one asked for; -1 while none is pending
 
-    void start(int milliseconds, std::function<void()> then) override
-    {
-        delay = milliseconds;
-        due = std::move(then);
-    }
     // True if something was due.
     bool elapse()
     {
-        std::function<void()> now = std::exchange(due, nullptr);
-        if (now) {
-            now();
-        }
-        return static_cast<bool>(now);
+        const bool pending = delay >= 0;
+        delay = -1;
+        elapsed();
+        return pending;
     }
+
+protected:
+    void schedule(int milliseconds) override { delay = milliseconds; }
 };
 
 } // namespace hueprev::testing

@@ -4,8 +4,6 @@
 
 #include <QTimer>
 
-#include <utility>
-
 namespace hueprev {
 
 // The core's timer on a single-shot QTimer of the event loop.
@@ -15,17 +13,14 @@ public:
     QtTimer()
     {
         timer_.setSingleShot(true);
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { std::exchange(due_, nullptr)(); });
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { elapsed(); });
     }
-    void start(int milliseconds, std::function<void()> due) override
-    {
-        due_ = std::move(due);
-        timer_.start(milliseconds);
-    }
+
+protected:
+    void schedule(int milliseconds) override { timer_.start(milliseconds); }
 
 private:
     QTimer timer_;
-    std::function<void()> due_;
 };
 
 } // namespace hueprev

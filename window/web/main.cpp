@@ -14,10 +14,8 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace hueprev::web {
@@ -26,21 +24,8 @@ namespace {
 // The core's timer on the page's setTimeout.
 class PageTimer final : public Timer
 {
-public:
-    void start(int milliseconds, std::function<void()> due) override
-    {
-        due_ = std::move(due);
-        hueprev_dom_timer_start(milliseconds);
-    }
-    void elapsed()
-    {
-        if (std::function<void()> due = std::exchange(due_, nullptr)) {
-            due();
-        }
-    }
-
-private:
-    std::function<void()> due_;
+protected:
+    void schedule(int milliseconds) override { hueprev_dom_timer_start(milliseconds); }
 };
 
 // The core's clipboard on the browser's.

@@ -137,7 +137,7 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return created_ ? 0 : -1;
     case WM_TIMER:
         if (timer_ && wParam == timer_->id()) {
-            timer_->elapsed();
+            timer_->fired();
             return 0;
         }
         return DefWindowProcW(window_, message, wParam, lParam);

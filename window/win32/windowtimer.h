@@ -4,12 +4,10 @@
 
 #include <windows.h>
 
-#include <utility>
-
 namespace hueprev::win32 {
 
 // The core's timer on SetTimer: its WM_TIMER comes to the window, which
-// hands it to elapsed().
+// hands it to fired().
 class WindowTimer final : public Timer
 {
 public:
@@ -18,27 +16,26 @@ public:
     WindowTimer(const WindowTimer &) = delete;
     WindowTimer &operator=(const WindowTimer &) = delete;
 
-    void start(int milliseconds, std::function<void()> due) override
+    // The window's WM_TIMER for it.
+    void fired()
     {
-        due_ = std::move(due);
+        KillTimer(window_, id_);
+        elapsed();
+    }
+    UINT_PTR id() const { return id_; }
+
+protected:
+    void schedule(int milliseconds) override
+    {
         // Should no timer be had, what was due is done at once.
         if (SetTimer(window_, id_, static_cast<UINT>(milliseconds), nullptr) == 0) {
             elapsed();
         }
     }
-    void elapsed()
-    {
-        KillTimer(window_, id_);
-        if (std::function<void()> due = std::exchange(due_, nullptr)) {
-            due();
-        }
-    }
-    UINT_PTR id() const { return id_; }
 
 private:
     HWND window_;
     UINT_PTR id_;
-    std::function<void()> due_;
 };
 
 } // namespace hueprev::win32
