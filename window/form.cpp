@@ -1,6 +1,7 @@
 #include "window/form.h"
 
 #include "preview/colorcodes.h"
+#include "preview/commonends.h"
 #include "preview/linebreaks.h"
 #include "preview/nametools.h"
 #include "window/clipboard.h"
@@ -12,7 +13,6 @@
 #include "window/timer.h"
 #include "window/tools.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -189,13 +189,7 @@ void Form::mnuTool_Click(std::size_t index)
         // Only what really changes, so that the undo step and the caret stay where the change is.
         const std::u16string_view was = std::u16string_view(name).substr(edit->from, edit->length);
         const std::u16string_view now = edit->text;
-        const auto prefix = static_cast<std::size_t>(
-            std::mismatch(was.begin(), was.end(), now.begin(), now.end()).first - was.begin());
-        const std::size_t common = std::min(was.size(), now.size()) - prefix;
-        const auto suffix = static_cast<std::size_t>(
-            std::mismatch(was.rbegin(), was.rbegin() + static_cast<std::ptrdiff_t>(common), now.rbegin())
-                .first -
-            was.rbegin());
+        const auto [prefix, suffix] = commonEnds(was, now);
         txtIn_.setSelStart(static_cast<int>(edit->from + prefix));
         txtIn_.setSelLength(static_cast<int>(was.size() - prefix - suffix));
         txtIn_.setSelText(now.substr(prefix, now.size() - prefix - suffix));

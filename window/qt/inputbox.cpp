@@ -1,5 +1,6 @@
 #include "window/qt/inputbox.h"
 
+#include "preview/commonends.h"
 #include "window/form.h"
 #include "window/qt/utf16.h"
 #include "window/tools.h"
@@ -12,7 +13,6 @@
 #include <QMimeData>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -140,14 +140,9 @@ void InputBox::undoOrRedo(void (QLineEdit::*step)())
 
 void InputBox::trimUndo(const QString &now)
 {
-    const auto prefix =
-        static_cast<int>(std::mismatch(previous_.cbegin(), previous_.cend(), now.cbegin(), now.cend()).first -
-                         previous_.cbegin());
-    const auto common = static_cast<int>(std::min(previous_.size(), now.size())) - prefix;
-    const auto suffix = static_cast<int>(std::mismatch(previous_.crbegin(), previous_.crbegin() + common,
-                                                       now.crbegin(), now.crbegin() + common)
-                                             .first -
-                                         previous_.crbegin());
+    const CommonEnds ends = commonEnds(previous_, now);
+    const auto prefix = static_cast<int>(ends.prefix);
+    const auto suffix = static_cast<int>(ends.suffix);
     const int removed = static_cast<int>(previous_.size()) - prefix - suffix;
     const int inserted = static_cast<int>(now.size()) - prefix - suffix;
     undoCost_ += removed + inserted;
