@@ -5,6 +5,7 @@
 #include "window/win32/clipboard.h"
 #include "window/win32/contextmenu.h"
 #include "window/win32/droptarget.h"
+#include "window/win32/wide.h"
 
 #include <commctrl.h>
 
@@ -130,7 +131,7 @@ void EditTextBox::setSelLength(int length)
 
 void EditTextBox::setSelText(std::u16string_view text)
 {
-    const std::wstring replacement(text.begin(), text.end());
+    const std::wstring replacement = wide(text);
     // An EDIT has one level of undo, which grows with each adjacent insert;
     // emptied first, it undoes this replacement alone.
     SendMessageW(edit_, EM_EMPTYUNDOBUFFER, 0, 0);
@@ -145,7 +146,7 @@ void EditTextBox::setFocus()
 void EditTextBox::showCount(std::u16string_view count)
 {
     if (toolTips_ != nullptr) {
-        std::wstring tip(count.begin(), count.end());
+        std::wstring tip = wide(count);
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.hwnd = GetParent(edit_);
@@ -158,7 +159,7 @@ void EditTextBox::showCount(std::u16string_view count)
 void EditTextBox::describe(std::u16string_view description)
 {
     if (accessible_ != nullptr) {
-        accessible_->setDescription(std::wstring(description.begin(), description.end()));
+        accessible_->setDescription(wide(description));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "preview/rtf.h"
 #include "window/facts.h"
+#include "window/win32/wide.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -61,7 +62,7 @@ void streamRtf(HWND box, const std::string &rtf)
 
 void RichEditPreviewBox::describe(std::u16string_view words)
 {
-    words_.setDescription(std::wstring(words.begin(), words.end()));
+    words_.setDescription(wide(words));
 }
 
 void RichEditPreviewBox::rebuild(const PreviewRuns &runs)

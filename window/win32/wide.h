@@ -14,4 +14,10 @@ inline std::wstring wide(std::string_view utf8)
     return {text.begin(), text.end()};
 }
 
+// UTF-16, as the core hands it over, as Windows' wide text (the same units).
+inline std::wstring wide(std::u16string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
 } // namespace hueprev::win32
