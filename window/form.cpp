@@ -40,9 +40,8 @@ void Form::txtIn_Change()
 }
 
 namespace {
-std::u16string countWords(std::u16string_view name)
+std::u16string countWords(const NameCount &count)
 {
-    const NameCount count = countName(name);
     // TRANSLATORS: how long the name is to the game (codes included), and as shown.
     return utf16(format("Characters: %1$s, shown: %2$s",
                         {std::to_string(count.received), std::to_string(count.shown)}));
@@ -51,13 +50,13 @@ std::u16string countWords(std::u16string_view name)
 
 void Form::showCount()
 {
-    txtIn_.showCount(countWords(preview_.name()));
+    txtIn_.showCount(countWords(preview_.count()));
 }
 
 std::u16string Form::inputDescription() const
 {
     const std::string description = facts::accessibleDescription(facts::controlOf(facts::Kind::InputBox));
-    return utf16(description) + u" " + countWords(preview_.name()) + u".";
+    return utf16(description) + u" " + countWords(preview_.count()) + u".";
 }
 
 void Form::settle()

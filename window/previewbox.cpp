@@ -12,7 +12,7 @@ namespace hueprev {
 void CaretPreview::textChanged(const TextBox &input)
 {
     text_ = input.text();
-    shownTotal_ = previewPosition(text_, text_.size());
+    count_ = countName(text_);
     shownCaret_ = input.caret();
     renderAround(previewPosition(text_, static_cast<std::size_t>(shownCaret_)));
 }
@@ -27,7 +27,7 @@ void CaretPreview::caretMoved(const TextBox &input)
     shownCaret_ = caret;
     // A platform may tell of the caret before the change that moved it.
     const std::size_t shown = previewPosition(text_, static_cast<std::size_t>(caret));
-    if (slice_.mustMove(shown, shownTotal_)) {
+    if (slice_.mustMove(shown, count_.shown)) {
         renderAround(shown);
     } else {
         box_.showPosition(shown - slice_.from());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preview/nametools.h"
 #include "preview/runs.h"
 #include "preview/slice.h"
 
@@ -48,8 +49,9 @@ public:
     const std::u16string &words() const { return words_; }
     bool wordsUnsaid() const { return unsaid_; }
     void sayWords();
-    // The name as the last change left it.
+    // The name as the last change left it, and how long it is.
     const std::u16string &name() const { return text_; }
+    const NameCount &count() const { return count_; }
 
 private:
     void renderAround(std::size_t shownCaret);
@@ -57,8 +59,8 @@ private:
 
     PreviewBox &box_;
     PreviewSlice slice_;
-    std::u16string text_;        // the name as the last change left it
-    std::size_t shownTotal_ = 0; // and how many of its characters show
+    std::u16string text_;   // the name as the last change left it
+    NameCount count_{0, 0}; // and how long it is
     PreviewRuns runs_;
     std::u16string words_;
     bool unsaid_ = false; // words_ changed since the box was last told
