@@ -18,6 +18,8 @@ packages=(
   at-spi2-core python3-pyatspi dbus
   # the catalogues' checks, and Qt's own words in the player's language
   gettext qt6-translations-l10n
+  # the letters a player sees as one: Unicode's grapheme break property and its tests
+  unicode-data
   # resource script and packaging checks
   binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file
   # artwork: the multi-image window icon, also read back from the .exe

@@ -1,0 +1,113 @@
+#include "preview/letters.h"
+
+#include <algorithm>
+#include <array>
+
+namespace hueprev {
+
+GraphemeBreak graphemeBreakOf(char32_t codePoint)
+{
+    // Nearly every name is ASCII.
+    if (codePoint >= 0x20 && codePoint < 0x7F) {
+        return GraphemeBreak::Other;
+    }
+    const detail::BreakRange *first = detail::kBreakRanges;
+    const detail::BreakRange *last = first + detail::kBreakRangeCount;
+    const auto *found = std::upper_bound(
+        first, last, codePoint, [](char32_t cp, const detail::BreakRange &r) { return cp < r.first; });
+    if (found == first || (found - 1)->last < codePoint) {
+        return GraphemeBreak::Other;
+    }
+    return (found - 1)->value;
+}
+
+namespace {
+using enum GraphemeBreak;
+
+constexpr bool isAnyOf(GraphemeBreak value, std::initializer_list<GraphemeBreak> set)
+{
+    return std::find(set.begin(), set.end(), value) != set.end();
+}
+} // namespace
+
+bool LetterBreaker::startsLetter(char32_t codePoint)
+{
+    const GraphemeBreak now = graphemeBreakOf(codePoint);
+    const GraphemeBreak before = before_;
+    bool starts = true;
+    if (!started_) {
+        started_ = true;
+    } else if (before == CR && now == LF) {
+        starts = false;
+    } else if (isAnyOf(before, {Control, CR, LF}) || isAnyOf(now, {Control, CR, LF})) {
+        starts = true;
+    } else if (before == L && isAnyOf(now, {L, V, LV, LVT})) {
+        starts = false;
+    } else if (isAnyOf(before, {LV, V}) && isAnyOf(now, {V, T})) {
+        starts = false;
+    } else if (isAnyOf(before, {LVT, T}) && now == T) {
+        starts = false;
+    } else if (isAnyOf(now, {Extend, ZWJ, SpacingMark}) || before == Prepend) {
+        starts = false;
+    } else if (before == ZWJ && now == ExtendedPictographic && pictographZwj_) {
+        starts = false;
+    } else if (before == RegionalIndicator && now == RegionalIndicator && oddFlags_) {
+        starts = false;
+    }
+    pictographZwj_ = now == ZWJ && pictograph_;
+    pictograph_ = now == ExtendedPictographic || (now == Extend && pictograph_);
+    oddFlags_ = now == RegionalIndicator && !oddFlags_;
+    before_ = now;
+    return starts;
+}
+
+std::size_t countLetters(std::u16string_view text, Codes codes)
+{
+    std::size_t letters = 0;
+    forEachShownUnit(text, codes, [&](std::size_t, bool starts) { letters += starts ? 1 : 0; });
+    return letters;
+}
+
+ShownRange wholeLetters(std::u16string_view name, ShownRange range)
+{
+    // The last letter start and the last character start at or before each edge.
+    ShownRange letter{0, 0};
+    ShownRange character{0, 0};
+    std::size_t shown = 0;
+    bool toFound = false;
+    bool toCharacterFound = false;
+    ShownRange out = range;
+    forEachShownUnit(name, Codes::Hidden, [&](std::size_t at, bool starts) {
+        const bool startsCharacter = starts || !isLowSurrogate(name[at]);
+        if (shown <= range.from) {
+            letter.from = starts ? shown : letter.from;
+            character.from = startsCharacter ? shown : character.from;
+        }
+        if (shown >= range.to && !toFound) {
+            if (startsCharacter && !toCharacterFound) {
+                toCharacterFound = true;
+                character.to = shown;
+            }
+            if (starts) {
+                toFound = true;
+                letter.to = shown;
+            }
+        }
+        ++shown;
+    });
+    if (range.from < shown) {
+        out.from = range.from - letter.from <= kLongestWholeLetter ? letter.from : character.from;
+    }
+    if (!toFound) {
+        letter.to = shown; // the last letter ends with the text
+    }
+    if (!toCharacterFound) {
+        character.to = shown;
+    }
+    if (range.to < shown) {
+        out.to = letter.to - range.to <= kLongestWholeLetter ? letter.to : character.to;
+    }
+    return out;
+}
+
+} // namespace hueprev
