@@ -1,7 +1,5 @@
 #include "preview/slice.h"
 
-#include "preview/utf16.h"
-
 #include <algorithm>
 
 namespace hueprev {
@@ -41,17 +39,10 @@ void SliceSink::insert(std::u16string_view text)
 {
     const std::size_t start = shown_;
     shown_ += text.size();
-    std::size_t first = std::max(start, from_);
-    std::size_t last = std::min(shown_, to_);
+    const std::size_t first = std::max(start, from_);
+    const std::size_t last = std::min(shown_, to_);
     if (first >= last) {
         return;
-    }
-    // Codes are ASCII, so a pair never straddles two pieces.
-    if (first > start && splitsPair(text, first - start)) {
-        from_ = --first;
-    }
-    if (last < shown_ && splitsPair(text, last - start)) {
-        to_ = ++last;
     }
     out_.insert(text.substr(first - start, last - first));
 }

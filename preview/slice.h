@@ -30,7 +30,7 @@ public:
     // of the preview, which holds `total` characters; the slice must then move.
     bool mustMove(std::size_t caret, std::size_t total) const;
 
-    // The edges a render really kept (SliceSink widens them to whole characters).
+    // The edges a render really keeps: widened to whole letters.
     void keep(std::size_t from, std::size_t to)
     {
         from_ = from;
@@ -48,8 +48,7 @@ private:
 };
 
 // Passes a render on to another sink, but only the characters inside
-// [from, to); a piece that straddles an edge is cut. An edge that would split
-// a surrogate pair moves out by one, and from() and to() tell where it went.
+// [from, to); a piece that straddles an edge is cut.
 class SliceSink final : public PreviewSink
 {
 public:
@@ -60,9 +59,6 @@ public:
     void caretToStart() override;
     void setColor(ColorValue color) override;
     void insert(std::u16string_view text) override;
-
-    std::size_t from() const { return from_; }
-    std::size_t to() const { return to_; }
 
 private:
     PreviewSink &out_;

@@ -1,4 +1,5 @@
 // Generated inputs checked against properties that any wrong renderer breaks.
+#include "preview/letters.h"
 #include "preview/renderer.h"
 #include "preview/slice.h"
 #include "preview/utf16.h"
@@ -31,30 +32,29 @@ TEST_F(RendererProperties, PreviewMatchesPlainRule)
             ASSERT_EQ(doc.cells[i].ch, expected[i].ch) << printable(input) << " at " << i;
             ASSERT_EQ(doc.cells[i].color, expected[i].color) << printable(input) << " at " << i;
         }
-        // Any slice of the render is the same slice of the whole preview, its
-        // edges moved out by one at most, and only to keep a surrogate pair whole.
+        // Any slice of the render, widened to whole letters, is the same slice
+        // of the whole preview, and no letter of it is cut.
         const std::size_t from = input.size() % 7;
         const std::size_t to = from + input.size() % 11;
+        const ShownRange whole = wholeLetters(input, {from, to});
         DocumentSink part;
-        SliceSink sliced(part, from, to);
+        SliceSink sliced(part, whole.from, whole.to);
         renderNickname(input, sliced);
         const auto at = [&](std::size_t i) {
             return doc.cells.begin() + static_cast<std::ptrdiff_t>(std::min(i, doc.cells.size()));
         };
-        ASSERT_EQ(part.cells, std::vector(at(sliced.from()), at(sliced.to())))
+        ASSERT_EQ(part.cells, std::vector(at(whole.from), at(whole.to)))
             << printable(input) << " from " << from;
-        ASSERT_TRUE(sliced.from() == from ||
-                    (sliced.from() + 1 == from && isLowSurrogate(doc.cells[from].ch)));
-        ASSERT_TRUE(sliced.to() == to || (sliced.to() == to + 1 && isLowSurrogate(doc.cells[to].ch)));
+        ASSERT_TRUE(whole.from <= from && (whole.to >= to || whole.to == doc.cells.size()))
+            << printable(input);
         std::u16string shown;
         for (const ColoredChar &cell : doc.cells) {
             shown += cell.ch;
         }
-        // (Without codes: lone halves with a code between them meet in the preview as no pair.)
-        if (input.find(u'^') == std::u16string::npos && !part.cells.empty()) {
-            ASSERT_FALSE(splitsPair(shown, sliced.from()) || splitsPair(shown, sliced.to()))
-                << printable(input);
-        }
+        std::vector<bool> starts(shown.size() + 1, true);
+        forEachShownUnit(shown, Codes::Shown, [&](std::size_t i, bool letter) { starts[i] = letter; });
+        ASSERT_TRUE(starts[std::min(whole.from, shown.size())] && starts[std::min(whole.to, shown.size())])
+            << printable(input);
     }
 }
 

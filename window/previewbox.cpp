@@ -1,5 +1,6 @@
 #include "window/previewbox.h"
 
+#include "preview/letters.h"
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/speech.h"
@@ -27,7 +28,7 @@ void CaretPreview::caretMoved(const TextBox &input)
     shownCaret_ = caret;
     // A platform may tell of the caret before the change that moved it.
     const std::size_t shown = previewPosition(text_, static_cast<std::size_t>(caret));
-    if (slice_.mustMove(shown, count_.shown)) {
+    if (slice_.mustMove(shown, count_.shownUnits)) {
         renderAround(shown);
     } else {
         box_.showPosition(shown - slice_.from());
@@ -38,10 +39,11 @@ void CaretPreview::caretMoved(const TextBox &input)
 void CaretPreview::renderAround(std::size_t shownCaret)
 {
     slice_.centreOn(shownCaret);
+    // Whole letters at its edges.
+    const ShownRange whole = wholeLetters(text_, {slice_.from(), slice_.to()});
+    slice_.keep(whole.from, whole.to);
     SliceSink sliced(runs_, slice_);
     renderNickname(text_, sliced);
-    // Widened, if need be, to whole characters at its edges.
-    slice_.keep(sliced.from(), sliced.to());
     box_.rebuild(runs_);
     box_.showPosition(shownCaret - slice_.from());
     describeAround(shownCaret - slice_.from());

@@ -59,8 +59,8 @@ private:
 
     PreviewBox &box_;
     PreviewSlice slice_;
-    std::u16string text_;   // the name as the last change left it
-    NameCount count_{0, 0}; // and how long it is
+    std::u16string text_;      // the name as the last change left it
+    NameCount count_{0, 0, 0}; // and how long it is
     PreviewRuns runs_;
     std::u16string words_;
     bool unsaid_ = false; // words_ changed since the box was last told

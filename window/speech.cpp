@@ -1,9 +1,10 @@
 #include "window/speech.h"
 
-#include "preview/utf16.h"
+#include "preview/letters.h"
 #include "window/language.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace hueprev {
 
@@ -18,21 +19,30 @@ std::u16string nameOf(ColorValue color)
 
 std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::size_t eachSide)
 {
-    const std::size_t from = caret > eachSide ? caret - eachSide : 0;
-    const std::size_t to = caret + eachSide;
+    const std::u16string &text = runs.text();
+    std::vector<bool> starts(text.size() + 1, false);
+    starts[text.size()] = true;
+    forEachShownUnit(text, Codes::Shown, [&](std::size_t at, bool letter) { starts[at] = letter; });
+    const auto nextLetter = [&](std::size_t at) {
+        while (!starts[at]) {
+            ++at;
+        }
+        return at;
+    };
+    // Whole letters only: a letter cut by an edge is left out.
+    const std::size_t from = nextLetter(std::min(caret > eachSide ? caret - eachSide : 0, text.size()));
+    std::size_t to = std::min(caret + eachSide, text.size());
+    while (!starts[to]) {
+        --to;
+    }
     std::u16string words;
     std::size_t at = 0;
-    runs.forEach([&](std::u16string_view text, ColorValue color) {
+    runs.forEach([&](std::u16string_view run, ColorValue color) {
         const std::size_t runStart = at;
-        at += text.size();
-        if (at <= from || runStart >= to) {
-            return;
-        }
-        std::size_t start = std::max(runStart, from) - runStart;
-        std::size_t end = std::min(at, to) - runStart;
-        // Whole characters only: an edge inside a surrogate pair leaves the pair out.
-        start += splitsPair(text, start) ? 1 : 0;
-        end -= splitsPair(text, end) ? 1 : 0;
+        at += run.size();
+        // A letter whose marks change colour is said with the run it starts in.
+        const std::size_t start = nextLetter(std::max(runStart, from));
+        const std::size_t end = std::min(nextLetter(std::min(at, to)), to);
         if (start >= end) {
             return;
         }
@@ -40,7 +50,7 @@ std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::siz
             words += u' ';
         }
         // TRANSLATORS: one stretch of the name in one colour, as a screen reader says it: "Red, red."
-        words += format("%1$s, %2$s.", {text.substr(start, end - start), nameOf(color)});
+        words += format("%1$s, %2$s.", {std::u16string_view(text).substr(start, end - start), nameOf(color)});
     });
     return words;
 }
