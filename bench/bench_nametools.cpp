@@ -27,14 +27,14 @@ void removeUnneeded(benchmark::State &state)
 {
     onWholeName(state, [](std::u16string_view name) { return hueprev::removeUnneededCodes(name); });
 }
-void removeColours(benchmark::State &state)
+void removeColors(benchmark::State &state)
 {
-    onWholeName(state, [](std::u16string_view name) { return hueprev::removeColours(name, 0, name.size()); });
+    onWholeName(state, [](std::u16string_view name) { return hueprev::removeColors(name, 0, name.size()); });
 }
-void colourRainbow(benchmark::State &state)
+void colorRainbow(benchmark::State &state)
 {
     onWholeName(state, [](std::u16string_view name) {
-        return hueprev::colourLetters(name, 0, name.size(), Fade::Rainbow);
+        return hueprev::colorLetters(name, 0, name.size(), hueprev::fadeColors(Fade::Rainbow));
     });
 }
 
@@ -42,6 +42,6 @@ void colourRainbow(benchmark::State &state)
 
 BENCHMARK(count)->Arg(30)->Arg(100'000)->Arg(1'000'000);
 BENCHMARK(removeUnneeded)->Arg(100'000);
-BENCHMARK(removeColours)->Arg(100'000);
-BENCHMARK(colourRainbow)->Arg(100'000);
+BENCHMARK(removeColors)->Arg(100'000);
+BENCHMARK(colorRainbow)->Arg(100'000);
 BENCHMARK_MAIN();

@@ -1,17 +1,16 @@
 #include "preview/nametools.h"
 
+#include "preview/colorcodes.h"
+#include "preview/letters.h"
 #include "preview/linebreaks.h"
-#include "preview/renderer.h"
 #include "preview/translatable.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace hueprev {
 
 namespace {
-bool isCodeAt(std::u16string_view name, std::size_t at)
-{
-    return at + 1 < name.size() && name[at] == kCodeIntroducer && colorDigitIndex(name[at + 1]);
-}
-
 int codeIndexAt(std::u16string_view name, std::size_t at)
 {
     return *colorDigitIndex(name[at + 1]);
@@ -23,129 +22,220 @@ bool isBlank(char16_t c)
     return c == u' ' || c == u'\t' || c == u'\u00A0' || isLineBreak(c);
 }
 
-// Whether text starting with `next` would join a caret that `out` ends in into a code.
-bool wouldJoin(std::u16string_view out, std::u16string_view rest)
+// Whether text starting with `rest` would join a caret that `before` ends in into a code.
+bool wouldJoin(std::u16string_view before, std::u16string_view rest)
 {
-    return !out.empty() && out.back() == kCodeIntroducer && !rest.empty() && colorDigitIndex(rest.front());
-}
-
-void appendCode(std::u16string &out, int index)
-{
-    out += colorCode(index);
-}
-
-// A range widened so that no code is cut in two.
-struct Range
-{
-    std::size_t from;
-    std::size_t to;
-};
-Range wholeCodes(std::u16string_view name, std::size_t from, std::size_t to)
-{
-    to = std::min(to, name.size());
-    from = std::min(from, to);
-    if (from > 0 && isCodeAt(name, from - 1)) {
-        --from;
-    }
-    if (to > 0 && to < name.size() && isCodeAt(name, to - 1)) {
-        ++to;
-    }
-    return {from, to};
+    return !before.empty() && before.back() == kCodeIntroducer && !rest.empty() &&
+           colorDigitIndex(rest.front());
 }
 
 // The colour in force at `at`: the last code before it, white before any.
-int colourAt(std::u16string_view name, std::size_t at)
+int colorAt(std::u16string_view name, std::size_t at)
 {
-    int colour = kDefaultColorIndex;
+    int color = kDefaultColorIndex;
     for (std::size_t i = 0; i < at;) {
         if (isCodeAt(name, i) && i + 2 <= at) {
-            colour = codeIndexAt(name, i);
+            color = codeIndexAt(name, i);
             i += 2;
         } else {
             ++i;
         }
     }
-    return colour;
+    return color;
 }
 
-// The range rewritten as `out`: ends it so that the text after it keeps its colour.
-std::optional<NameEdit> closeRange(std::u16string_view name, Range range, std::u16string out, int last)
+// Whether anything from `at` up to the next code shows its colour.
+bool showsFrom(std::u16string_view name, std::size_t at)
 {
-    const std::u16string_view rest = name.substr(range.to);
-    // Only text that shows needs its colour back: up to the next code, anything but blanks.
-    bool shows = false;
-    for (std::size_t i = 0; i < rest.size() && !isCodeAt(rest, i) && !shows; ++i) {
-        shows = !isBlank(rest[i]);
-    }
-    if (shows) {
-        const int after = colourAt(name, range.to);
-        if (after != last || wouldJoin(out.empty() ? name.substr(0, range.from) : out, rest)) {
-            appendCode(out, after);
+    for (; at < name.size() && !isCodeAt(name, at); ++at) {
+        if (!isBlank(name[at])) {
+            return true;
         }
     }
-    if (name.substr(range.from, range.to - range.from) == out) {
-        return std::nullopt;
-    }
-    return NameEdit{range.from, range.to - range.from, std::move(out)};
-}
-} // namespace
-
-NameCount countName(std::u16string_view name)
-{
-    return {name.size(), previewPosition(name, name.size())};
+    return false;
 }
 
-std::optional<NameEdit> removeUnneededCodes(std::u16string_view name)
+// [from, to) of the name with every code in it that changes nothing left out.
+std::u16string tidied(std::u16string_view name, std::size_t from, std::size_t to)
 {
     std::u16string out;
-    out.reserve(name.size());
-    int current = kDefaultColorIndex;
-    for (std::size_t at = 0; at < name.size();) {
+    out.reserve(to - from);
+    int current = colorAt(name, from);
+    for (std::size_t at = from; at < to;) {
         if (!isCodeAt(name, at)) {
             out += name[at++];
             continue;
         }
         const int index = codeIndexAt(name, at);
         const std::size_t next = at + 2;
-        // Does anything up to the next code show its colour?
-        bool shows = false;
-        for (std::size_t i = next; i < name.size() && !isCodeAt(name, i) && !shows; ++i) {
-            shows = !isBlank(name[i]);
-        }
-        if ((shows && index != current) || wouldJoin(out, name.substr(next))) {
+        const std::u16string_view before = out.empty() ? name.substr(0, from) : std::u16string_view(out);
+        if ((index != current && showsFrom(name, next)) || wouldJoin(before, name.substr(next))) {
             out += name.substr(at, 2);
             current = index;
         }
         at = next;
     }
+    return out;
+}
+
+// Where the name's shown letters start: at[i] for a letter starting at name[i].
+std::vector<bool> letterStarts(std::u16string_view name)
+{
+    std::vector<bool> starts(name.size() + 1, false);
+    starts[name.size()] = true;
+    forEachShownUnit(name, Codes::Hidden, [&](std::size_t at, bool letter) { starts[at] = letter; });
+    return starts;
+}
+
+// The first position from `at` that is not a code.
+std::size_t pastCodes(std::u16string_view name, std::size_t at)
+{
+    while (isCodeAt(name, at)) {
+        at += 2;
+    }
+    return at;
+}
+
+// The range rewritten as `out`, ending so that the text after it keeps its
+// colour, and tidied: none when nothing changes.
+std::optional<NameEdit> rewrite(std::u16string_view name, NameRange range, std::u16string out, int last)
+{
+    const std::u16string_view rest = name.substr(range.to);
+    const int after = colorAt(name, range.to);
+    const std::u16string_view before = out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
+    if ((after != last && showsFrom(name, range.to)) || wouldJoin(before, rest)) {
+        out += colorCode(after);
+    }
+    const std::size_t length = out.size();
+    std::u16string whole(name.substr(0, range.from));
+    whole += out;
+    whole += rest;
+    std::u16string text = tidied(whole, range.from, range.from + length);
+    if (name.substr(range.from, range.to - range.from) == text) {
+        return std::nullopt;
+    }
+    return NameEdit{range.from, range.to - range.from, std::move(text)};
+}
+} // namespace
+
+NameCount countName(std::u16string_view name)
+{
+    NameCount count{name.size(), 0, 0};
+    forEachShownUnit(name, Codes::Hidden, [&](std::size_t, bool letter) {
+        count.shown += letter ? 1 : 0;
+        ++count.shownUnits;
+    });
+    return count;
+}
+
+std::optional<NameEdit> removeUnneededCodes(std::u16string_view name)
+{
+    std::u16string out = tidied(name, 0, name.size());
     if (out.size() == name.size()) {
         return std::nullopt;
     }
     return NameEdit{0, name.size(), std::move(out)};
 }
 
-std::optional<NameEdit> removeColours(std::u16string_view name, std::size_t from, std::size_t to)
+NameRange rangeTaken(std::u16string_view name, std::size_t from, std::size_t to)
 {
-    const Range range = wholeCodes(name, from, to);
-    const int before = colourAt(name, range.from);
-    std::u16string out;
+    to = std::min(to, name.size());
+    from = std::min(from, to);
+    const std::vector<bool> starts = letterStarts(name);
+    const auto isBlankLetter = [&](std::size_t at) {
+        return isBlank(name[at]) && starts[at] && starts[pastCodes(name, at + 1)];
+    };
+    for (NameRange was{name.size() + 1, 0}; was.from != from || was.to != to;) {
+        was = {from, to};
+        // Whole codes.
+        from -= from > 0 && isCodeAt(name, from - 1) ? 1 : 0;
+        to += to > 0 && to < name.size() && isCodeAt(name, to - 1) ? 1 : 0;
+        // Whole letters: an edge inside one moves out to its start or its end.
+        while (from > 0 && !starts[pastCodes(name, from)]) {
+            --from;
+        }
+        while (to < name.size() && !starts[pastCodes(name, to)]) {
+            ++to;
+        }
+        // The codes at the edges, and the blanks between them.
+        for (std::size_t at = from; at > 0;) {
+            if (at >= 2 && isCodeAt(name, at - 2)) {
+                from = at -= 2;
+            } else if (isBlankLetter(at - 1)) {
+                --at;
+            } else {
+                break;
+            }
+        }
+        for (std::size_t at = to; at < name.size();) {
+            if (isCodeAt(name, at)) {
+                to = at += 2;
+            } else if (isBlankLetter(at)) {
+                ++at;
+            } else {
+                break;
+            }
+        }
+    }
+    return {from, to};
+}
+
+std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
+                                     std::span<const int> colors)
+{
+    const NameRange range = rangeTaken(name, from, to);
+    const std::vector<bool> starts = letterStarts(name);
+    // The range's letters, without the codes that stood among them.
+    std::vector<std::u16string> letters;
+    std::size_t shown = 0;
     for (std::size_t at = range.from; at < range.to;) {
         if (isCodeAt(name, at)) {
             at += 2;
             continue;
         }
-        // A shown caret meets a shown digit once the code between them is gone.
-        if (wouldJoin(std::u16string_view(out).empty() ? name.substr(0, range.from)
-                                                       : std::u16string_view(out),
-                      name.substr(at, 1))) {
-            appendCode(out, before);
+        if (starts[at] || letters.empty()) {
+            letters.emplace_back();
         }
-        out += name[at++];
+        letters.back() += name[at++];
     }
-    return closeRange(name, range, std::move(out), before);
+    const auto blank = [](const std::u16string &letter) {
+        return std::all_of(letter.begin(), letter.end(), isBlank);
+    };
+    for (const std::u16string &letter : letters) {
+        shown += blank(letter) ? 0 : 1;
+    }
+    const std::size_t bands = std::min(shown, colors.size());
+    // The first `longer` bands hold one letter more than the rest.
+    const std::size_t base = bands > 0 ? shown / bands : 0;
+    const std::size_t longer = bands > 0 ? shown % bands : 0;
+
+    std::u16string out;
+    int last = colorAt(name, range.from);
+    std::size_t band = 0;
+    std::size_t leftInBand = 0;
+    for (const std::u16string &letter : letters) {
+        const std::u16string_view before =
+            out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
+        if (!blank(letter) && leftInBand == 0) {
+            leftInBand = base + (band < longer ? 1 : 0);
+            last = colors[band++];
+            out += colorCode(last);
+        } else if (wouldJoin(before, letter)) {
+            out += colorCode(last); // a shown caret before a digit stays a caret
+        }
+        out += letter;
+        leftInBand -= blank(letter) ? 0 : 1;
+    }
+    return rewrite(name, range, std::move(out), last);
 }
 
-std::span<const int> fadeColours(Fade fade)
+std::optional<NameEdit> removeColors(std::u16string_view name, std::size_t from, std::size_t to)
+{
+    static constexpr int kDefault[] = {kDefaultColorIndex};
+    return colorLetters(name, from, to, kDefault);
+}
+
+std::span<const int> fadeColors(Fade fade)
 {
     static constexpr int kRainbow[] = {1, 3, 2, 5, 4, 6};
     static constexpr int kFire[] = {1, 3, 7};
@@ -177,49 +267,6 @@ const char *fadeName(Fade fade)
         break;
     }
     return translatable("Steel");
-}
-
-std::optional<NameEdit> colourLetters(std::u16string_view name, std::size_t from, std::size_t to, Fade fade)
-{
-    const Range range = wholeCodes(name, from, to);
-    std::u16string shown;
-    for (std::size_t at = range.from; at < range.to;) {
-        if (isCodeAt(name, at)) {
-            at += 2;
-        } else {
-            shown += name[at++];
-        }
-    }
-    std::size_t letters = 0;
-    for (const char16_t c : shown) {
-        letters += isBlank(c) ? 0 : 1;
-    }
-    const std::span<const int> colours = fadeColours(fade);
-    const std::size_t bands = std::min(letters, colours.size());
-    // The first `longer` bands hold one letter more than the rest.
-    const std::size_t base = bands > 0 ? letters / bands : 0;
-    const std::size_t longer = bands > 0 ? letters % bands : 0;
-
-    std::u16string out;
-    int last = colourAt(name, range.from);
-    std::size_t band = 0;
-    std::size_t leftInBand = 0;
-    for (const char16_t c : shown) {
-        if (isBlank(c)) {
-            out += c;
-            continue;
-        }
-        if (leftInBand == 0) {
-            leftInBand = base + (band < longer ? 1 : 0);
-            last = colours[band++];
-            appendCode(out, last);
-        } else if (wouldJoin(out, std::u16string_view(&c, 1))) {
-            appendCode(out, last); // a shown caret before a digit stays a caret
-        }
-        out += c;
-        --leftInBand;
-    }
-    return closeRange(name, range, std::move(out), last);
 }
 
 } // namespace hueprev

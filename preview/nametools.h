@@ -8,14 +8,17 @@
 #include <string_view>
 
 // Tools that make a name, not only show it. Each is a rule over the name and
-// a range of it, and none makes a code out of text that was none.
+// a range of it; none makes a code out of text that was none, cuts a letter,
+// or leaves a code in its range that changes nothing.
 namespace hueprev {
 
-// How long a name is to the game (every character, codes included) and on screen.
+// How long a name is: to the game (every character, codes included), in the
+// letters a player sees, and in the units its preview shows.
 struct NameCount
 {
     std::size_t received;
     std::size_t shown;
+    std::size_t shownUnits;
 };
 NameCount countName(std::u16string_view name);
 
@@ -31,22 +34,32 @@ struct NameEdit
 // Drops every code that changes nothing shown: one followed by another code
 // or by the end, one that sets the colour already in force, one whose text
 // is only blanks. A code whose removal would join a shown caret to a digit
-// stays. None when there is nothing to drop.
+// stays. Acts on the whole name; none when there is nothing to drop.
 std::optional<NameEdit> removeUnneededCodes(std::u16string_view name);
 
-// Drops the codes in [from, to); the text after the range keeps its colour.
-std::optional<NameEdit> removeColours(std::u16string_view name, std::size_t from, std::size_t to);
+// The range a tool takes for [from, to): widened to whole codes and letters,
+// and over the codes (and blanks between them) at its edges, which it rewrites.
+struct NameRange
+{
+    std::size_t from;
+    std::size_t to;
+};
+NameRange rangeTaken(std::u16string_view name, std::size_t from, std::size_t to);
+
+// Colours the letters of the range in bands of `colors` as even as the
+// letters allow (the first bands one longer), blanks left as they are; the
+// text after the range keeps its colour. The edit replaces rangeTaken().
+std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
+                                     std::span<const int> colors);
+
+// The range's letters in the default colour; the text after keeps its own.
+std::optional<NameEdit> removeColors(std::u16string_view name, std::size_t from, std::size_t to);
 
 // A fade: the colours it runs through, by index.
 enum class Fade { Rainbow, Fire, Sea, Steel };
 inline constexpr std::array<Fade, 4> kFades{Fade::Rainbow, Fade::Fire, Fade::Sea, Fade::Steel};
-std::span<const int> fadeColours(Fade fade);
+std::span<const int> fadeColors(Fade fade);
 // Its English name, translated where it is shown.
 const char *fadeName(Fade fade);
-
-// Colours the letters shown in [from, to) with a fade, in bands as even as
-// the letters allow (the first bands one longer), blanks left as they are;
-// the codes in the range are replaced and the text after it keeps its colour.
-std::optional<NameEdit> colourLetters(std::u16string_view name, std::size_t from, std::size_t to, Fade fade);
 
 } // namespace hueprev

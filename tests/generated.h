@@ -25,7 +25,9 @@ inline std::vector<std::u16string> generatedInputs(int count)
                                             char16_t{0xD83D},
                                             char16_t{0xDE00},
                                             u'<',
-                                            u'\n'};
+                                            u'\n',
+                                            u'\u0301',
+                                            u'\u200D'};
     std::mt19937 rng(20261208);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(alphabet) - 1);
     std::uniform_int_distribution<int> length(0, 40);

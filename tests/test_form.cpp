@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <optional>
 
 namespace hueprev::testing {
@@ -180,15 +182,15 @@ TEST(Form, PasteAndDropJoinTheLinesAsOneEdit)
     EXPECT_EQ(dropped.txtIn.value, u"abx ycd");
 }
 
-// The index of a tool in the table the front-ends build their menus from.
-std::size_t toolIndex(tools::Tool tool, std::optional<Fade> fade = std::nullopt)
+// The index of the tool offered under this label.
+std::size_t toolIndex(const std::string &label)
 {
-    for (std::size_t i = 0; i < tools::kItems.size(); ++i) {
-        if (tools::kItems[i].tool == tool && tools::kItems[i].fade == fade) {
-            return i;
+    for (const tools::Entry &entry : tools::entries(tools::Surface::Page)) {
+        if (entry.label == label) {
+            return entry.tool;
         }
     }
-    return tools::kItems.size();
+    return std::numeric_limits<std::size_t>::max();
 }
 
 TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
@@ -203,43 +205,52 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
         std::u16string after;
         Calls calls;
     };
-    using tools::Tool;
     const Case cases[] = {
         {"fire_on_the_whole_name",
          u"Nickname",
          8,
          0,
          false,
-         toolIndex(Tool::ColourLetters, Fade::Fire),
+         toolIndex("Fire"),
          u"^1Nic^3kna^7me",
-         {"SelStart 0", "SelLength 6", "SelText ^1Nic^3kna^7", "SetFocus"}},
-        {"steel_on_the_selection",
+         {"SelStart 0", "SelLength 8", "SelText ^1Nic^3kna^7me", "SetFocus"}},
+        {"steel_on_the_selection_stays_selected",
          u"abcd",
          1,
          2,
          false,
-         toolIndex(Tool::ColourLetters, Fade::Steel),
+         toolIndex("Steel"),
          u"a^9b^7cd",
-         {"SelStart 1", "SelLength 1", "SelText ^9b^7", "SetFocus"}},
+         {"SelStart 1", "SelLength 2", "SelText ^9b^7c", "SelStart 1", "SelLength 6", "SetFocus"}},
         {"kept_over_a_button",
          u"^1ab^2cd",
          4,
          4,
          true,
-         toolIndex(Tool::RemoveColours),
-         u"^1abcd",
-         {"SelStart 4", "SelLength 4", "SelStart 4", "SelLength 2", "SelText ", "SetFocus"}},
-        {"only_what_changes",
+         toolIndex("Remove colours"),
+         u"^1ab^7cd",
+         {"SelStart 4", "SelLength 4", "SelStart 4", "SelLength 4", "SelText ^7cd", "SelStart 4",
+          "SelLength 4", "SetFocus"}},
+        {"one_colour",
+         u"ab cd",
+         3,
+         2,
+         false,
+         toolIndex("Green"),
+         u"ab ^2cd",
+         {"SelStart 3", "SelLength 2", "SelText ^2cd", "SelStart 3", "SelLength 4", "SetFocus"}},
+        {"tidy_takes_the_whole_name",
          u"^7a^1^2b",
          0,
          0,
          false,
-         toolIndex(Tool::RemoveUnneededCodes),
+         toolIndex("Remove unneeded codes"),
          u"a^2b",
-         {"SelStart 0", "SelLength 5", "SelText a", "SetFocus"}},
-        {"nothing_to_do", u"ab", 0, 0, false, toolIndex(Tool::RemoveUnneededCodes), u"ab", {"SetFocus"}},
-        {"copy_whatever_is_selected", u"^1ab", 1, 1, false, toolIndex(Tool::CopyName), u"^1ab", {}},
-        {"no_such_tool", u"ab", 0, 0, false, tools::kItems.size(), u"ab", {}},
+         {"SelStart 0", "SelLength 8", "SelText a^2b", "SetFocus"}},
+        {"nothing_to_do", u"ab", 0, 0, false, toolIndex("Remove unneeded codes"), u"ab", {"SetFocus"}},
+        {"copy_whatever_is_selected", u"^1ab", 1, 1, false, toolIndex("Copy the name"), u"^1ab", {}},
+        {"no_such_tool", u"ab", 0, 0, false, 1000, u"ab", {}},
+        {"not_an_item", u"ab", 0, 0, false, toolIndex("Colour the letters"), u"ab", {}},
     };
     for (const Case &c : cases) {
         Window w(c.text, c.start, c.length);
@@ -252,13 +263,22 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
         EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
     }
     Window copied(u"^1N\u00e9 x", 0, 1);
-    copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyName));
+    copied.form.mnuTool_Click(toolIndex("Copy the name"));
     EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x");
-    copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyLink));
+    copied.form.mnuTool_Click(toolIndex("Copy link"));
     EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x") << "no link on the desktop";
     copied.form.setLinkBase(u"https://example.org/hueprev.html");
-    copied.form.mnuTool_Click(toolIndex(tools::Tool::CopyLink));
+    copied.form.mnuTool_Click(toolIndex("Copy link"));
     EXPECT_EQ(copied.clipboard.text, u"https://example.org/hueprev.html#%5E1N%C3%A9%20x");
+    // A link brings its name: on opening as a paste, changed in an open page over the whole name.
+    Window linked(u"old", 3, 0);
+    linked.form.txtIn_Link(u"%5E1a%0Ab", false);
+    EXPECT_EQ(linked.txtIn.value, u"^1a b");
+    EXPECT_EQ(linked.txtIn.calls, (Calls{"SelStart 0", "SelLength 3", "SelText ^1a b"}));
+    linked.form.txtIn_Link(u"abc%", false);
+    linked.form.txtIn_Link(u"\u00e9", false);
+    linked.form.txtIn_Link(u"", false);
+    EXPECT_EQ(linked.txtIn.value, u"^1a b") << "a link that holds no name keeps the one there";
     // How long the name is, with every change; a screen reader is told once the input settles.
     copied.form.txtIn_Change();
     EXPECT_EQ(copied.txtIn.count, u"Characters: 6, shown: 4");

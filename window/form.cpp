@@ -1,7 +1,6 @@
 #include "window/form.h"
 
 #include "preview/colorcodes.h"
-#include "preview/commonends.h"
 #include "preview/linebreaks.h"
 #include "preview/nametools.h"
 #include "window/clipboard.h"
@@ -152,18 +151,36 @@ void Form::txtIn_Drop(std::u16string_view text, int position)
     txtIn_.setFocus();
 }
 
-void Form::mnuTool_Click(std::size_t index)
+void Form::txtIn_Link(std::u16string_view fragment, bool opening)
 {
-    if (index >= tools::kItems.size()) {
+    // Browsers percent-encode all but ASCII in an address; anything else is no name.
+    std::string ascii;
+    for (const char16_t c : fragment) {
+        ascii += c < 0x80 ? static_cast<char>(c) : '%';
+    }
+    const std::optional<std::u16string> name = nameFromFragment(ascii);
+    if (!name || name->empty()) {
         return;
     }
-    const tools::Item &item = tools::kItems[index];
+    if (!opening) {
+        txtIn_.setSelStart(0);
+        txtIn_.setSelLength(txtIn_.length());
+    }
+    txtIn_.setSelText(joinLines(*name));
+}
+
+void Form::mnuTool_Click(std::size_t index)
+{
+    const std::optional<tools::Tool> tool = tools::toolAt(index);
+    if (!tool) {
+        return;
+    }
     const std::u16string name = txtIn_.text();
-    switch (item.tool) {
-    case tools::Tool::CopyName:
+    switch (tool->action) {
+    case tools::Action::CopyName:
         clipboard_.setText(name);
         return;
-    case tools::Tool::CopyLink:
+    case tools::Action::CopyLink:
         if (!linkBase_.empty()) {
             const std::string fragment = linkFragment(name);
             clipboard_.setText(linkBase_ + u"#" + std::u16string(fragment.begin(), fragment.end()));
@@ -177,21 +194,23 @@ void Form::mnuTool_Click(std::size_t index)
     const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
     const std::size_t to = on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size();
     std::optional<NameEdit> edit;
-    if (item.tool == tools::Tool::RemoveUnneededCodes) {
+    if (tool->action == tools::Action::RemoveUnneededCodes) {
         edit = removeUnneededCodes(name);
-    } else if (item.tool == tools::Tool::RemoveColours) {
-        edit = removeColours(name, from, to);
-    } else if (item.fade) {
-        edit = colourLetters(name, from, to, *item.fade);
+    } else if (tool->action == tools::Action::RemoveColors) {
+        edit = removeColors(name, from, to);
+    } else {
+        edit = colorLetters(name, from, to, tool->colors);
     }
     if (edit) {
-        // Only what really changes, so that the undo step and the caret stay where the change is.
-        const std::u16string_view was = std::u16string_view(name).substr(edit->from, edit->length);
-        const std::u16string_view now = edit->text;
-        const auto [prefix, suffix] = commonEnds(was, now);
-        txtIn_.setSelStart(static_cast<int>(edit->from + prefix));
-        txtIn_.setSelLength(static_cast<int>(was.size() - prefix - suffix));
-        txtIn_.setSelText(now.substr(prefix, now.size() - prefix - suffix));
+        // The whole range in one edit, which the platform's undo gives back selected.
+        txtIn_.setSelStart(static_cast<int>(edit->from));
+        txtIn_.setSelLength(static_cast<int>(edit->length));
+        txtIn_.setSelText(edit->text);
+        // A selection stays on the new text, for the next tool; otherwise the caret ends the name.
+        if (on.length > 0) {
+            txtIn_.setSelStart(static_cast<int>(edit->from));
+            txtIn_.setSelLength(static_cast<int>(edit->text.size()));
+        }
     }
     txtIn_.setFocus();
 }

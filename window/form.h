@@ -54,9 +54,13 @@ public:
     // Text dropped on the input at a position of its text.
     void txtIn_Drop(std::u16string_view text, int position);
 
-    // A name tool, by its index in tools::kItems, on the selection the player
-    // made or on the whole name, as one undo step; the focus back to the input.
+    // A name tool, by its entry's index (tools::entries), on the selection the
+    // player made or on the whole name, as one undo step; the focus back to the input.
     void mnuTool_Click(std::size_t index);
+    // The name a link brings, in the fragment of the page's address as the
+    // browser holds it: on opening as a paste; a link changed in an open page
+    // replaces the name, as one undo step.
+    void txtIn_Link(std::u16string_view fragment, bool opening);
     // Where the page lives, for "Copy link"; none on the desktop.
     void setLinkBase(std::u16string base) { linkBase_ = std::move(base); }
 

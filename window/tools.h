@@ -1,44 +1,43 @@
 #pragma once
 
-#include "preview/nametools.h"
-#include "preview/translatable.h"
-
-#include <array>
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
-// The name tools as a front-end offers them, described once: on the desktop
-// in the input's context menu, after the platform's own items, with the
-// fades in a submenu; on the page as buttons below the form.
+// The name tools, described once. A front-end makes a widget of each entry
+// in order: on the desktop menu items, on the page buttons and labelled groups.
 namespace hueprev::tools {
 
-enum class Tool { CopyName, RemoveUnneededCodes, RemoveColours, ColourLetters, CopyLink };
+enum class Action { CopyName, RemoveUnneededCodes, RemoveColors, ColorLetters, CopyLink };
 
-struct Item
+struct Tool
 {
-    Tool tool;
-    std::optional<Fade> fade; // for ColourLetters: the fade, or none for the submenu itself
-    const char *label;        // English, translated where shown
-    bool pageOnly;            // only the page has an address to share
-
-    // Whether it opens the submenu (on the page, the group) that the fades after it fill.
-    constexpr bool opensFades() const { return tool == Tool::ColourLetters && !fade; }
+    Action action;
+    std::span<const int> colors; // for ColorLetters: a fade's colours, or one colour
 };
 
-// In the order shown; a fade follows the submenu it belongs to.
-inline constexpr std::array<Item, 9> kItems{{
-    {Tool::CopyName, std::nullopt, translatable("Copy the name"), false},
-    {Tool::RemoveUnneededCodes, std::nullopt, translatable("Remove unneeded codes"), false},
-    {Tool::RemoveColours, std::nullopt, translatable("Remove colours"), false},
-    {Tool::ColourLetters, std::nullopt, translatable("Colour the letters"), false},
-    {Tool::ColourLetters, Fade::Rainbow, nullptr, false},
-    {Tool::ColourLetters, Fade::Fire, nullptr, false},
-    {Tool::ColourLetters, Fade::Sea, nullptr, false},
-    {Tool::ColourLetters, Fade::Steel, nullptr, false},
-    {Tool::CopyLink, std::nullopt, translatable("Copy link"), true},
-}};
+// The tool an item's index stands for; none for an index that is no item.
+std::optional<Tool> toolAt(std::size_t index);
 
-// The item's words in the player's language.
-std::string label(const Item &item);
+enum class Kind {
+    Item,      // a tool: label, and the index the form takes
+    Submenu,   // opens a submenu (on the page a labelled group) that the entries up to its End fill
+    End,       // closes the last Submenu
+    Separator, // a line between items (on the page a new row)
+};
+
+struct Entry
+{
+    Kind kind;
+    std::size_t tool;  // an Item's index for Form::mnuTool_Click
+    std::string label; // an Item's or a Submenu's words, in the player's language
+};
+
+enum class Surface { Desktop, Page };
+
+// What a surface offers, in the order shown: the desktop has no address to share.
+std::vector<Entry> entries(Surface surface);
 
 } // namespace hueprev::tools

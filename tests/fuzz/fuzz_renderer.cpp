@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary UTF-16 text through the renderer, checked
 // against the tests' reference model of the rule, and through the Win32
 // preview's RTF, read back by a reader of the little RTF it writes; and
-// through the tidying of a name, which must keep its look.
+// through the name tools, which must keep their promises.
 #include "preview/linebreaks.h"
 #include "preview/renderer.h"
 #include "preview/rtf.h"
@@ -126,7 +126,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     check(rtfText(hueprev::rtfDocument(runs, "Tahoma", 36)) == expected);
 
-    // Tidying the name keeps its look and leaves nothing to tidy.
+    // Tidying the name keeps its look and leaves nothing to tidy; every tool
+    // keeps its promises (checked on names up to a few boxes long: the check is quadratic).
     check(hueprev::testing::tidyKeepsTheLook(text));
+    if (text.size() <= 256) {
+        using hueprev::testing::toolBreaks;
+        const std::size_t from = size > 0 ? data[0] % (text.size() + 1) : 0;
+        const std::size_t to =
+            size > 1 ? std::max<std::size_t>(from, data[1] % (text.size() + 1)) : text.size();
+        static constexpr int kWhite[] = {hueprev::kDefaultColorIndex};
+        const auto fire = hueprev::fadeColors(hueprev::Fade::Fire);
+        check(toolBreaks(text, from, to, hueprev::colorLetters(text, from, to, fire), fire).empty());
+        check(toolBreaks(text, from, to, hueprev::removeColors(text, from, to), kWhite).empty());
+        check(toolBreaks(text, 0, 0, hueprev::removeUnneededCodes(text), {}).empty());
+    }
     return 0;
 }

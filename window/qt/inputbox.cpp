@@ -2,8 +2,8 @@
 
 #include "preview/commonends.h"
 #include "window/form.h"
+#include "window/qt/toolmenu.h"
 #include "window/qt/utf16.h"
-#include "window/tools.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -232,23 +232,10 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
     menu.addSeparator();
     add("Select All", QKeySequence::SelectAll,
         !QLineEdit::text().isEmpty() && selectedText() != QLineEdit::text(), [this] { selectAll(); });
-    // The name tools after Qt's own, the fades in a submenu.
+    // The name tools after Qt's own.
     menu.addSeparator();
-    QMenu *fades = nullptr;
-    for (std::size_t index = 0; index < tools::kItems.size(); ++index) {
-        const tools::Item &item = tools::kItems[index];
-        const QString label = QString::fromStdString(tools::label(item));
-        if (item.pageOnly) {
-            continue;
-        }
-        if (item.opensFades()) {
-            fades = menu.addMenu(label);
-            continue;
-        }
-        (item.fade && fades != nullptr ? fades : &menu)->addAction(label, this, [this, index] {
-            tell([index](Form &form) { form.mnuTool_Click(index); });
-        });
-    }
+    addToolMenu(menu,
+                [this](std::size_t index) { tell([index](Form &form) { form.mnuTool_Click(index); }); });
     menu.exec(event->globalPos());
 }
 

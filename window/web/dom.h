@@ -24,11 +24,11 @@ void hueprev_dom_add_button(const char *id, int index, int left, int top, int wi
 void hueprev_dom_bind();
 // The strip below the form: how long the name is, and the name tools, as wide as the form.
 void hueprev_dom_add_strip(const char *label, int width);
-// Where a tool goes in the strip.
-enum HueprevToolPlace { kToolButton = 0, kToolGroup = 1, kToolInGroup = 2 };
-// A tool's button, by its index in the tools' table, in the strip or in the
-// last group; or a group: a labelled row of buttons.
-void hueprev_dom_add_tool(int index, const char *label, int place);
+// What an entry of the strip is, in the order of the tools' description.
+enum HueprevToolEntry { kToolItem = 0, kToolGroup = 1, kToolGroupEnd = 2, kToolRowEnd = 3 };
+// In order: a tool's button (`index` is for hueprev_mnuTool_Click), a
+// labelled group that the entries up to its end fill, or a new row in it.
+void hueprev_dom_add_tool(int index, const char *label, int entry);
 
 int hueprev_dom_input_length();
 void hueprev_dom_input_read(char16_t *into);

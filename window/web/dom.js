@@ -179,6 +179,8 @@ mergeInto(LibraryManager.library, {
       setTimeout(arrive, 0);
     });
     input.addEventListener('blur', function () { _hueprev_txtIn_LostFocus(); });
+    // A link changed in the open page (only its fragment) brings its name.
+    window.addEventListener('hashchange', function () { _hueprev_txtIn_LinkChange(); });
     document.addEventListener('selectionchange', function () {
       if (document.activeElement === input) {
         _hueprev_txtIn_CaretMove();
@@ -205,18 +207,29 @@ mergeInto(LibraryManager.library, {
   },
 
   hueprev_dom_add_tool__deps: ['$HP'],
-  hueprev_dom_add_tool: function (index, label, place) {
+  hueprev_dom_add_tool: function (index, label, entry) {
     var text = UTF8ToString(label);
-    if (place === 1) {
-      var row = HP.group = document.createElement('div');
-      row.className = 'fades';
-      row.setAttribute('role', 'group');
-      row.setAttribute('aria-label', text);
+    HP.into = HP.into || [HP.strip];
+    var into = HP.into[HP.into.length - 1];
+    if (entry === 1) {
+      var group = document.createElement('div');
+      group.className = 'group';
+      group.setAttribute('role', 'group');
+      group.setAttribute('aria-label', text);
       var name = document.createElement('span');
       name.textContent = text;
       name.setAttribute('aria-hidden', 'true');
-      row.appendChild(name);
-      HP.strip.appendChild(row);
+      group.appendChild(name);
+      into.appendChild(group);
+      HP.into.push(group);
+      return;
+    }
+    if (entry === 2) {
+      HP.into.pop();
+      return;
+    }
+    if (entry === 3) {
+      into.appendChild(document.createElement('span')).className = 'row-end';
       return;
     }
     var button = document.createElement('button');
@@ -226,7 +239,7 @@ mergeInto(LibraryManager.library, {
     // As the colour buttons: a press leaves the focus, and the selection, in the input.
     button.addEventListener('mousedown', function (event) { event.preventDefault(); });
     button.addEventListener('click', function () { _hueprev_mnuTool_Click(index); });
-    (place === 2 ? HP.group : HP.strip).appendChild(button);
+    into.appendChild(button);
   },
 
   hueprev_dom_input_count__deps: ['$HP'],

@@ -4,7 +4,6 @@
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/language.h"
-#include "window/namelink.h"
 #include "window/timer.h"
 #include "window/tools.h"
 #include "window/web/dom.h"
@@ -118,29 +117,19 @@ void open()
 
     // TRANSLATORS: the accessible name of the page's strip of name tools.
     hueprev_dom_add_strip(translate("Name tools"), pixels(facts::kClientWidth));
-    for (std::size_t index = 0; index < tools::kItems.size(); ++index) {
-        const tools::Item &item = tools::kItems[index];
-        const bool group = item.opensFades();
-        hueprev_dom_add_tool(static_cast<int>(index), tools::label(item).c_str(),
-                             group       ? kToolGroup
-                             : item.fade ? kToolInGroup
-                                         : kToolButton);
+    static_assert(static_cast<int>(tools::Kind::Item) == kToolItem &&
+                  static_cast<int>(tools::Kind::Submenu) == kToolGroup &&
+                  static_cast<int>(tools::Kind::End) == kToolGroupEnd &&
+                  static_cast<int>(tools::Kind::Separator) == kToolRowEnd);
+    for (const tools::Entry &entry : tools::entries(tools::Surface::Page)) {
+        hueprev_dom_add_tool(static_cast<int>(entry.tool), entry.label.c_str(), static_cast<int>(entry.kind));
     }
     form().start();
 
-    // A link that holds a name opens with it, as if it had been pasted.
     hueprev_dom_lend_address(false);
     form().setLinkBase(handedOver());
     hueprev_dom_lend_address(true);
-    // Browsers percent-encode all but ASCII in an address; anything else is no name.
-    const std::u16string &fragment = handedOver();
-    std::string ascii;
-    for (const char16_t c : fragment) {
-        ascii += c < 0x80 ? static_cast<char>(c) : '%';
-    }
-    if (const std::optional<std::u16string> name = nameFromFragment(ascii); name && !name->empty()) {
-        form().txtIn_Paste(*name);
-    }
+    form().txtIn_Link(handedOver(), true);
 }
 
 } // namespace
@@ -211,6 +200,13 @@ EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_Paste(int hasText)
 {
     const std::u16string &text = hueprev::web::handedOver();
     form().txtIn_Paste(hasText != 0 ? std::optional<std::u16string_view>(text) : std::nullopt);
+}
+
+// The page's address has a new fragment.
+EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_LinkChange()
+{
+    hueprev_dom_lend_address(true);
+    form().txtIn_Link(hueprev::web::handedOver(), false);
 }
 
 // The dropped text is in the buffer.

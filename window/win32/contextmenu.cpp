@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace hueprev::win32 {
 
@@ -62,48 +63,78 @@ bool append(HMENU menu, UINT flags, UINT_PTR id, const std::string &label)
 }
 } // namespace
 
+bool appendToolMenu(HMENU menu, UINT firstId)
+{
+    std::vector<HMENU> open{menu};
+    for (const tools::Entry &entry : tools::entries(tools::Surface::Desktop)) {
+        bool made = true;
+        switch (entry.kind) {
+        case tools::Kind::Item:
+            made = append(open.back(), MF_STRING, firstId + entry.tool, entry.label);
+            break;
+        case tools::Kind::Submenu: {
+            HMENU submenu = CreatePopupMenu();
+            // Once appended, the submenu is its menu's, destroyed with it.
+            made = submenu != nullptr &&
+                   append(open.back(), MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), entry.label);
+            if (!made && submenu != nullptr) {
+                DestroyMenu(submenu);
+            }
+            open.push_back(submenu);
+            break;
+        }
+        case tools::Kind::End:
+            open.pop_back();
+            break;
+        case tools::Kind::Separator:
+            made = AppendMenuW(open.back(), MF_SEPARATOR, 0, nullptr) != FALSE;
+            break;
+        }
+        if (!made) {
+            return false;
+        }
+    }
+    return true;
+}
+
+POINT keyboardMenuPoint(HWND edit)
+{
+    // The caret's own rectangle: EM_POSFROMCHAR has no answer for the end of the text.
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    POINT point{};
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) != FALSE && thread.hwndCaret == edit) {
+        point = {thread.rcCaret.left, thread.rcCaret.bottom};
+    } else {
+        RECT box{};
+        GetClientRect(edit, &box);
+        point = {box.right / 2, box.bottom / 2};
+    }
+    ClientToScreen(edit, &point);
+    return point;
+}
+
 void showContextMenu(HWND edit, LPARAM at, Form &form)
 {
     Menu menu(CreatePopupMenu());
-    Menu fades(CreatePopupMenu());
-    if (!menu || !fades) {
+    if (!menu) {
         return;
     }
     for (const EditItem &item : kEditItems) {
-        if (item.message == 0) {
-            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-        } else {
-            append(menu.get(), MF_STRING | (enabled(edit, item.message) ? 0U : MF_GRAYED), item.message,
-                   translate(item.label));
+        const bool made = item.message == 0
+                              ? AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr) != FALSE
+                              : append(menu.get(), MF_STRING | (enabled(edit, item.message) ? 0U : MF_GRAYED),
+                                       item.message, translate(item.label));
+        if (!made) {
+            return;
         }
     }
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    for (std::size_t index = 0; index < tools::kItems.size(); ++index) {
-        const tools::Item &item = tools::kItems[index];
-        if (item.pageOnly) {
-            continue;
-        }
-        if (item.opensFades()) {
-            append(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(fades.get()), tools::label(item));
-            continue;
-        }
-        append(item.fade ? fades.get() : menu.get(), MF_STRING, kToolBase + index, tools::label(item));
+    if (AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr) == FALSE ||
+        !appendToolMenu(menu.get(), kToolBase)) {
+        return;
     }
-    // The submenu is the menu's now, destroyed with it.
-    static_cast<void>(fades.release());
-
-    POINT point{static_cast<SHORT>(LOWORD(at)), static_cast<SHORT>(HIWORD(at))};
-    if (at == -1) {
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        const auto caret = static_cast<LONG>(SendMessageW(edit, EM_POSFROMCHAR, end, 0));
-        RECT box{};
-        GetClientRect(edit, &box);
-        point = caret == -1 ? POINT{box.right / 2, box.bottom / 2}
-                            : POINT{static_cast<SHORT>(LOWORD(caret)), static_cast<SHORT>(HIWORD(caret))};
-        ClientToScreen(edit, &point);
-    }
+    const POINT point = at == -1 ? keyboardMenuPoint(edit)
+                                 : POINT{static_cast<SHORT>(LOWORD(at)), static_cast<SHORT>(HIWORD(at))};
     const auto chosen = static_cast<UINT>(TrackPopupMenu(
         menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, point.x, point.y, 0, edit, nullptr));
     if (chosen >= kToolBase) {
