@@ -6,6 +6,7 @@
 #include "tests/generated.h"
 #include "tests/reference.h"
 #include "window/facts.h"
+#include "window/win32/contextmenu.h"
 #include "window/win32/frmmain.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
@@ -340,6 +341,74 @@ TEST_F(Controls, TextDroppedFromAnotherProgramLandsWhereItIsDropped)
     EXPECT_EQ(target->Drop(data, MK_LBUTTON, {at.x, at.y}, &effect), S_OK);
     data->Release();
     EXPECT_EQ(text(), u"ab^1x ycd");
+}
+
+TEST_F(Controls, ADropAtTheEndOfALongNameLandsThere)
+{
+    // Far past the 32,767 pixels that EM_POSFROMCHAR's x can say.
+    setText(std::wstring(100'000, L'a').c_str());
+    // Wine's EDIT scrolls by 16-bit positions too, so it cannot jump there at
+    // once: the end comes into view in steps, as it does for a player typing.
+    for (int at = 2'000; at <= 100'000; at += 2'000) {
+        SendMessageW(edit, EM_SETSEL, at, at);
+        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    }
+    const std::wstring clip = L"yz";
+    putOnClipboard(window, CF_UNICODETEXT, clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
+    IDataObject *data = nullptr;
+    ASSERT_EQ(OleGetClipboard(&data), S_OK);
+    auto *target = static_cast<IDropTarget *>(GetPropW(edit, L"OleDropTargetInterface"));
+    ASSERT_NE(target, nullptr);
+    const auto last = static_cast<LONG>(SendMessageW(edit, EM_POSFROMCHAR, 99'999, 0));
+    POINT at{static_cast<SHORT>(LOWORD(last)) + 20, static_cast<SHORT>(HIWORD(last)) + 4};
+    ClientToScreen(edit, &at);
+    DWORD effect = DROPEFFECT_COPY;
+    EXPECT_EQ(target->Drop(data, MK_LBUTTON, {at.x, at.y}, &effect), S_OK);
+    data->Release();
+    const std::u16string now = text();
+    EXPECT_EQ(now.size(), 100'002U);
+    EXPECT_EQ(now.substr(now.size() - 3), u"ayz");
+}
+
+TEST_F(Controls, TheInputsTextStartsWhereThePreviewsDoesAndItsMenuAtTheCaret)
+{
+    for (const wchar_t c : std::wstring(L"ab")) {
+        SendMessageW(edit, WM_CHAR, c, 0);
+    }
+    const auto first = static_cast<LONG>(SendMessageW(edit, EM_POSFROMCHAR, 0, 0));
+    POINTL shown{};
+    SendMessageW(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&shown), 0);
+    EXPECT_EQ(static_cast<SHORT>(LOWORD(first)), shown.x);
+    // Shift+F10 or the Menu key with the caret at the end: the menu opens there, not mid-box.
+    POINT menu = win32::keyboardMenuPoint(edit);
+    ScreenToClient(edit, &menu);
+    const auto b = static_cast<LONG>(SendMessageW(edit, EM_POSFROMCHAR, 1, 0));
+    RECT client{};
+    GetClientRect(edit, &client);
+    EXPECT_GT(menu.x, static_cast<SHORT>(LOWORD(b)));
+    EXPECT_LT(menu.x, client.right / 4);
+}
+
+TEST_F(Controls, TheAccessibleObjectHasOneIdentity)
+{
+    IAccessible *object = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(edit, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void **>(&object)),
+              S_OK);
+    IUnknown *identity = nullptr;
+    ASSERT_EQ(object->QueryInterface(IID_IUnknown, reinterpret_cast<void **>(&identity)), S_OK);
+    IOleWindow *ole = nullptr;
+    ASSERT_EQ(object->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void **>(&ole)), S_OK);
+    IUnknown *again = nullptr;
+    ASSERT_EQ(ole->QueryInterface(IID_IUnknown, reinterpret_cast<void **>(&again)), S_OK);
+    EXPECT_EQ(again, identity) << "every interface answers IUnknown with the one object";
+    HWND shown = nullptr;
+    EXPECT_EQ(ole->GetWindow(&shown), S_OK);
+    EXPECT_EQ(shown, edit);
+    again->Release();
+    ole->Release();
+    identity->Release();
+    object->Release();
 }
 
 // A hook that refuses the preview's rich-edit control to any window made on the thread.

@@ -34,7 +34,10 @@ AccessibleControl *AccessibleControl::attach(HWND control, std::wstring name, st
         return nullptr;
     }
     auto *self = new AccessibleControl(control, standard, std::move(name), std::move(description));
-    SetWindowSubclass(control, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(self));
+    if (SetWindowSubclass(control, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(self)) == FALSE) {
+        self->Release();
+        return nullptr;
+    }
     return self;
 }
 
@@ -59,7 +62,7 @@ LRESULT CALLBACK AccessibleControl::subclassProc(HWND window, UINT message, WPAR
 {
     auto *object = reinterpret_cast<AccessibleControl *>(self);
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        return LresultFromObject(__uuidof(IAccessible), wParam, object);
+        return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible *>(object));
     }
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, subclassProc, kSubclassId);
@@ -75,12 +78,16 @@ HRESULT AccessibleControl::QueryInterface(REFIID iid, void **object)
     }
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible *>(this);
-        AddRef();
-        return S_OK;
+    } else if (iid == __uuidof(IOleWindow)) {
+        *object = static_cast<IOleWindow *>(this);
+    } else {
+        // Handing out the standard object's other interfaces would give them
+        // its identity, not this one's; none of the controls has children.
+        *object = nullptr;
+        return E_NOINTERFACE;
     }
-    // Everything else the standard object answers (IEnumVARIANT for its
-    // children, IOleWindow for its window, IServiceProvider), as itself.
-    return standard_->QueryInterface(iid, object);
+    AddRef();
+    return S_OK;
 }
 
 ULONG AccessibleControl::AddRef()
@@ -201,6 +208,19 @@ HRESULT AccessibleControl::put_accName(VARIANT child, BSTR name)
 HRESULT AccessibleControl::put_accValue(VARIANT child, BSTR value)
 {
     return standard_->put_accValue(child, value);
+}
+
+HRESULT AccessibleControl::GetWindow(HWND *window)
+{
+    if (window == nullptr) {
+        return E_INVALIDARG;
+    }
+    *window = control_;
+    return S_OK;
+}
+HRESULT AccessibleControl::ContextSensitiveHelp(BOOL)
+{
+    return E_NOTIMPL;
 }
 
 } // namespace hueprev::win32

@@ -10,8 +10,9 @@ namespace hueprev::win32 {
 // A control's own IAccessible, answered to WM_GETOBJECT: the control's
 // standard one but for its name and description. Windows reads it, and so
 // does Wine across processes, where dynamic annotation is not implemented.
-// The control holds it until it is destroyed.
-class AccessibleControl final : public IAccessible
+// The control holds it until it is destroyed. It answers only for itself,
+// so that every interface it hands out has the one identity COM requires.
+class AccessibleControl final : public IAccessible, public IOleWindow
 {
 public:
     // Nullptr if the control's standard object could not be had.
@@ -52,6 +53,9 @@ public:
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+    // IOleWindow: the control it stands for.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override;
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override;
 
 private:
     AccessibleControl(HWND control, IAccessible *standard, std::wstring name, std::wstring description);

@@ -2,11 +2,15 @@
 
 #include "window/win32/clipboard.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace hueprev::win32 {
 
 namespace {
+// More characters than a box shows, fewer than reach 32,767 pixels.
+constexpr int kInView = 1'000;
+
 FORMATETC textFormat()
 {
     return {CF_UNICODETEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -112,10 +116,12 @@ int DropTarget::positionAt(POINTL at) const
 {
     POINT point{at.x, at.y};
     ScreenToClient(control_, &point);
-    // The characters whose left edge is left of the point, found by halves:
-    // EM_CHARFROMPOS answers in 16 bits, and a name may be longer.
-    int low = 0;
-    int high = static_cast<int>(SendMessageW(control_, WM_GETTEXTLENGTH, 0, 0));
+    // The characters whose left edge is left of the point, found by halves
+    // among those in view: EM_CHARFROMPOS answers in 16 bits, and so does
+    // EM_POSFROMCHAR's x, which wraps far from the box.
+    const auto length = static_cast<int>(SendMessageW(control_, WM_GETTEXTLENGTH, 0, 0));
+    int low = static_cast<int>(SendMessageW(control_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    int high = std::min(length, low + kInView);
     while (low < high) {
         const int middle = low + (high - low + 1) / 2;
         if (leftOf(control_, middle - 1) <= point.x) {

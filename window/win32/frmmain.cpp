@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -330,6 +331,16 @@ bool FrmMain::applyDpi(UINT dpi)
                          reinterpret_cast<LPARAM>(made->pictures[static_cast<std::size_t>(row.index)].get()));
         }
     }
+    // The input's text starts where the preview's does, so that the two line
+    // up letter for letter, as on the other platforms.
+    // The EDIT's text starts at its formatting rectangle, its margin and a
+    // border of its own in from the edge.
+    RECT preview{};
+    SendMessageW(txtOut_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&preview));
+    RECT input{};
+    SendMessageW(txtIn_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&input));
+    const int border = input.left - LOWORD(SendMessageW(txtIn_, EM_GETMARGINS, 0, 0));
+    SendMessageW(txtIn_, EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(std::max(0L, preview.left - border), 0));
     // The controls hold the new ones now; the old ones go with `made`.
     std::swap(resources_, *made);
     const SIZE size =
