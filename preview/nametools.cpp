@@ -44,40 +44,6 @@ int colorAt(std::u16string_view name, std::size_t at)
     return color;
 }
 
-// Whether anything from `at` up to the next code shows its colour.
-bool showsFrom(std::u16string_view name, std::size_t at)
-{
-    for (; at < name.size() && !isCodeAt(name, at); ++at) {
-        if (!isBlank(name[at])) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// [from, to) of the name with every code in it that changes nothing left out.
-std::u16string tidied(std::u16string_view name, std::size_t from, std::size_t to)
-{
-    std::u16string out;
-    out.reserve(to - from);
-    int current = colorAt(name, from);
-    for (std::size_t at = from; at < to;) {
-        if (!isCodeAt(name, at)) {
-            out += name[at++];
-            continue;
-        }
-        const int index = codeIndexAt(name, at);
-        const std::size_t next = at + 2;
-        const std::u16string_view before = out.empty() ? name.substr(0, from) : std::u16string_view(out);
-        if ((index != current && showsFrom(name, next)) || wouldJoin(before, name.substr(next))) {
-            out += name.substr(at, 2);
-            current = index;
-        }
-        at = next;
-    }
-    return out;
-}
-
 // Where the name's shown letters start: at[i] for a letter starting at name[i].
 std::vector<bool> letterStarts(std::u16string_view name)
 {
@@ -96,6 +62,42 @@ std::size_t pastCodes(std::u16string_view name, std::size_t at)
     return at;
 }
 
+// Whether anything from `at` up to the next code shows its colour: a
+// blank does only when its letter goes on, with a mark.
+bool showsFrom(std::u16string_view name, const std::vector<bool> &starts, std::size_t at)
+{
+    for (; at < name.size() && !isCodeAt(name, at); ++at) {
+        if (!isBlank(name[at]) || !starts[pastCodes(name, at + 1)]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// [from, to) of the name with every code in it that changes nothing left out.
+std::u16string tidied(std::u16string_view name, std::size_t from, std::size_t to)
+{
+    const std::vector<bool> starts = letterStarts(name);
+    std::u16string out;
+    out.reserve(to - from);
+    int current = colorAt(name, from);
+    for (std::size_t at = from; at < to;) {
+        if (!isCodeAt(name, at)) {
+            out += name[at++];
+            continue;
+        }
+        const int index = codeIndexAt(name, at);
+        const std::size_t next = at + 2;
+        const std::u16string_view before = out.empty() ? name.substr(0, from) : std::u16string_view(out);
+        if ((index != current && showsFrom(name, starts, next)) || wouldJoin(before, name.substr(next))) {
+            out += name.substr(at, 2);
+            current = index;
+        }
+        at = next;
+    }
+    return out;
+}
+
 // The range rewritten as `out`, ending so that the text after it keeps its
 // colour, and tidied: none when nothing changes.
 std::optional<NameEdit> rewrite(std::u16string_view name, NameRange range, std::u16string out, int last)
@@ -103,7 +105,7 @@ std::optional<NameEdit> rewrite(std::u16string_view name, NameRange range, std::
     const std::u16string_view rest = name.substr(range.to);
     const int after = colorAt(name, range.to);
     const std::u16string_view before = out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
-    if ((after != last && showsFrom(name, range.to)) || wouldJoin(before, rest)) {
+    if ((after != last && showsFrom(name, letterStarts(name), range.to)) || wouldJoin(before, rest)) {
         out += colorCode(after);
     }
     const std::size_t length = out.size();

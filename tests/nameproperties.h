@@ -21,12 +21,19 @@ inline bool isBlankShown(char16_t c)
     return c == u' ' || c == u'\t' || c == u'\u00A0' || isLineBreak(c);
 }
 
-// What a player sees of a name: each shown character in its colour; a blank shows none.
+// What a player sees of a name: each shown character in its colour; a blank
+// shows none, unless its letter goes on with a mark.
 inline std::vector<ColoredChar> look(std::u16string_view name)
 {
     std::vector<ColoredChar> cells = referencePreview(name);
-    for (ColoredChar &cell : cells) {
-        cell.color = isBlankShown(cell.ch) ? 0 : cell.color;
+    std::u16string shown;
+    for (const ColoredChar &cell : cells) {
+        shown += cell.ch;
+    }
+    std::vector<bool> starts(shown.size() + 1, true);
+    forEachShownUnit(shown, Codes::Shown, [&](std::size_t i, bool letter) { starts[i] = letter; });
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cells[i].color = isBlankShown(cells[i].ch) && starts[i + 1] ? 0 : cells[i].color;
     }
     return cells;
 }

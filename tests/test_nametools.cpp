@@ -135,7 +135,6 @@ class NameToolProperties : public ::testing::Test
 {
 protected:
     const std::vector<std::u16string> names = generatedInputs(3000);
-    static constexpr ColorTable table = colorTable();
 };
 
 TEST_F(NameToolProperties, TidyKeepsTheLookAndLeavesNothingToTidy)
