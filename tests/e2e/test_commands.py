@@ -104,6 +104,28 @@ class Commands(unittest.TestCase):
             self.assertEqual(app.input_text(), "Nickname")
             self.assertEqual(app.close(), 0)
 
+    def test_name_tools_keep_letters_whole_and_the_caret_where_an_editor_leaves_it(self):
+        if FRONTEND == "web":
+            self.skipTest("the page's buttons are tested in test_web_page.py")
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.set_clipboard("Zo\u00eb\U0001F600x")
+            app.key("ctrl+v")
+            # Rainbow, the first fade, on the whole name; the caret ends the name.
+            self.open_menu(app, "shift+F10")
+            app.key("Up", "Right", "Return")
+            app.type("!")
+            self.assertEqual(app.input_text(), "^1Z^3o^2\u00eb^5\U0001F600^4x!")
+            # On a selection, which stays selected for the next tool: Rainbow, then Steel.
+            app.key("ctrl+a")
+            self.open_menu(app, "shift+F10")
+            app.key("Up", "Right", "Return")
+            self.open_menu(app, "shift+F10")
+            app.key("Up", "Right", "Down", "Down", "Down", "Return")
+            self.assertEqual(app.input_text(), "^9Zo\u00eb^7\U0001F600x!")
+            app.key("ctrl+z")
+            self.assertEqual(app.input_text(), "^1Z^3o^2\u00eb^5\U0001F600^4x^6!")
+            self.assertEqual(app.close(), 0)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -136,6 +136,39 @@ class Page(unittest.TestCase):
         tool("Copy link")
         self.assertEqual(self.driver.execute_script("return copied"),
                          ["Nicknameab ^3c", "file://%s#Nicknameab%%20%%5E3c" % PAGE])
+        # Whole letters, and the caret at the end for typing on.
+        self.driver.execute_script("document.getElementById('txtIn').select()")
+        self.type("Zo\u00eb\U0001F600x")
+        tool("Rainbow")
+        self.type("!")
+        self.assertEqual(self.driver.execute_script(value), "^1Z^3o^2\u00eb^5\U0001F600^4x!")
+        # A selection stays selected for the next tool, and undo gives back the one before.
+        self.driver.execute_script("document.getElementById('txtIn').select()")
+        tool("Rainbow")
+        tool("Steel")
+        self.assertEqual(self.driver.execute_script(value), "^9Zo\u00eb^7\U0001F600x!")
+        self.driver.execute_script("document.execCommand('undo')")
+        self.assertEqual(self.driver.execute_script(value), "^1Z^3o^2\u00eb^5\U0001F600^4x^6!")
+        self.assertEqual(self.driver.execute_script(
+            "const box = document.getElementById('txtIn'); return [box.selectionStart, box.selectionEnd]"), [0, 19])
+        # One word green.
+        self.driver.execute_script("document.getElementById('txtIn').select()")
+        self.type("ab cd ef")
+        self.driver.execute_script("document.getElementById('txtIn').setSelectionRange(3, 5)")
+        tool("Green")
+        self.assertEqual(self.driver.execute_script(value), "ab ^2cd^7 ef")
+
+    def test_a_link_changed_in_the_open_page_brings_its_name(self):
+        self.open()
+        self.type("old")
+        value = "return document.getElementById('txtIn').value"
+        self.driver.execute_script("location.hash = '%5E2new%20name'")
+        deadline = time.monotonic() + 10
+        while self.driver.execute_script(value) != "^2new name" and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(self.driver.execute_script(value), "^2new name")
+        self.driver.execute_script("document.execCommand('undo')")
+        self.assertEqual(self.driver.execute_script(value), "old")
 
     def test_screen_reader_hears_the_preview_as_colour_runs(self):
         self.open()
