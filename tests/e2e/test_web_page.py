@@ -12,6 +12,7 @@ import tempfile
 import threading
 import time
 import unittest
+import urllib.request
 import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
@@ -158,6 +159,28 @@ class Page(unittest.TestCase):
         tool("Green")
         self.assertEqual(self.driver.execute_script(value), "ab ^2cd^7 ef")
 
+    def test_a_markup_fault_could_neither_run_script_nor_send_the_name(self):
+        self.open()
+        self.assertIn("default-src 'none'", self.driver.execute_script(
+            "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content"))
+        # What a fault that let markup in would try: an inline handler, a script, a request.
+        self.driver.execute_script("""
+            window.refused = [];
+            document.addEventListener('securitypolicyviolation', e => refused.push(e.effectiveDirective));
+            const bad = document.createElement('div');
+            bad.innerHTML = '<img src="x" onerror="ran.push(1)">';
+            document.body.appendChild(bad);
+            const script = document.createElement('script');
+            script.textContent = 'ran.push(2)';
+            document.body.appendChild(script);
+            fetch('http://127.0.0.1:9/?name=x').catch(() => {});""")
+        deadline = time.monotonic() + 10
+        while len(self.driver.execute_script("return refused")) < 4 and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(sorted(set(self.driver.execute_script("return refused"))),
+                         ["connect-src", "img-src", "script-src-attr", "script-src-elem"])
+        self.assertEqual(self.driver.execute_script("return ran"), [])
+
     def test_a_link_changed_in_the_open_page_brings_its_name(self):
         self.open()
         self.type("old")
@@ -273,9 +296,12 @@ class Page(unittest.TestCase):
         self.addCleanup(driver.quit)
         try:
             driver.get(url)
-            manifest = driver.execute_async_script("""
+            # The page may fetch nothing itself: its manifest is read from here once its worker is ready.
+            href = driver.execute_async_script("""
                 const done = arguments[arguments.length - 1];
-                navigator.serviceWorker.ready.then(() => fetch('manifest.webmanifest')).then(r => r.json()).then(done);""")
+                navigator.serviceWorker.ready.then(() => done(document.querySelector('link[rel=manifest]').href));""")
+            with urllib.request.urlopen(href) as response:
+                manifest = json.load(response)
             self.assertEqual(manifest["display"], "standalone")
             self.assertEqual(manifest["start_url"], "./")
             self.assertEqual(sorted(icon["sizes"] for icon in manifest["icons"]), ["192x192", "512x512"])
@@ -322,7 +348,7 @@ class Page(unittest.TestCase):
             self.assertEqual(sorted(n for n in os.listdir(out) if n.endswith(".zip")), ["hueprev-1.00-web.zip"])
             with zipfile.ZipFile(os.path.join(out, "hueprev-1.00-web.zip")) as package:
                 self.assertEqual(sorted(n for n in package.namelist() if not n.endswith("/")), [
-                    "LICENSE.txt", "TAHOMA-LICENSE.txt", "hueprev.html", "site/icon-192.png", "site/icon-512.png",
+                    "LICENSE.txt", "TAHOMA-LICENSE.txt", "hueprev.html", "site/_headers", "site/icon-192.png", "site/icon-512.png",
                     "site/index.html", "site/manifest.webmanifest", "site/sw.js"])
                 with open(PAGE, "rb") as page:
                     self.assertEqual(package.read("hueprev.html"), page.read())

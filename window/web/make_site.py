@@ -7,6 +7,8 @@ import os
 import shutil
 import sys
 
+from make_policy import with_policy
+
 page, site, version, worker, icon192, icon512 = sys.argv[1:]
 os.makedirs(site, exist_ok=True)
 
@@ -18,7 +20,7 @@ with open(page, encoding="utf-8") as f:
 if "</head>" not in html:
     sys.exit("make_site.py: no </head> in " + page)
 with open(os.path.join(site, "index.html"), "w", encoding="utf-8") as f:
-    f.write(html.replace("</head>", head + "</head>", 1))
+    f.write(with_policy(html.replace("</head>", head + "</head>", 1), site=True))
 
 manifest = {
     "name": "hueprev",
@@ -37,5 +39,10 @@ with open(worker, encoding="utf-8") as f:
     script = f.read().replace("@VERSION@", version)
 with open(os.path.join(site, "sw.js"), "w", encoding="utf-8") as f:
     f.write(script)
+# What only a header can say: no framing by other sites. Static hosts that read
+# a _headers file (Netlify, Cloudflare Pages) send it with every file.
+with open(os.path.join(site, "_headers"), "w", encoding="utf-8") as f:
+    f.write("/*\n  Content-Security-Policy: frame-ancestors 'self'\n  X-Frame-Options: SAMEORIGIN\n"
+            "  X-Content-Type-Options: nosniff\n")
 shutil.copyfile(icon192, os.path.join(site, "icon-192.png"))
 shutil.copyfile(icon512, os.path.join(site, "icon-512.png"))
