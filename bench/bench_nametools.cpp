@@ -41,6 +41,7 @@ void colorRainbow(benchmark::State &state)
 } // namespace
 
 BENCHMARK(count)->Arg(30)->Arg(100'000)->Arg(1'000'000);
+BENCHMARK(colorRainbow)->Arg(30);
 BENCHMARK(removeUnneeded)->Arg(100'000);
 BENCHMARK(removeColors)->Arg(100'000);
 BENCHMARK(colorRainbow)->Arg(100'000);

@@ -24,10 +24,16 @@ GraphemeBreak graphemeBreakOf(char32_t codePoint)
 namespace {
 using enum GraphemeBreak;
 
-constexpr bool isAnyOf(GraphemeBreak value, std::initializer_list<GraphemeBreak> set)
+constexpr unsigned bit(GraphemeBreak value)
 {
-    return std::find(set.begin(), set.end(), value) != set.end();
+    return 1U << static_cast<unsigned>(value);
 }
+constexpr bool isAnyOf(GraphemeBreak value, unsigned set)
+{
+    return (bit(value) & set) != 0;
+}
+constexpr unsigned kControls = bit(Control) | bit(CR) | bit(LF);
+constexpr unsigned kJoinBefore = bit(Extend) | bit(ZWJ) | bit(SpacingMark);
 } // namespace
 
 bool LetterBreaker::startsLetter(char32_t codePoint)
@@ -37,17 +43,19 @@ bool LetterBreaker::startsLetter(char32_t codePoint)
     bool starts = true;
     if (!started_) {
         started_ = true;
+    } else if (before == Other && now == Other) {
+        // Nearly every pair of a name: two letters.
     } else if (before == CR && now == LF) {
         starts = false;
-    } else if (isAnyOf(before, {Control, CR, LF}) || isAnyOf(now, {Control, CR, LF})) {
+    } else if (isAnyOf(before, kControls) || isAnyOf(now, kControls)) {
         starts = true;
-    } else if (before == L && isAnyOf(now, {L, V, LV, LVT})) {
+    } else if (before == L && isAnyOf(now, bit(L) | bit(V) | bit(LV) | bit(LVT))) {
         starts = false;
-    } else if (isAnyOf(before, {LV, V}) && isAnyOf(now, {V, T})) {
+    } else if (isAnyOf(before, bit(LV) | bit(V)) && isAnyOf(now, bit(V) | bit(T))) {
         starts = false;
-    } else if (isAnyOf(before, {LVT, T}) && now == T) {
+    } else if (isAnyOf(before, bit(LVT) | bit(T)) && now == T) {
         starts = false;
-    } else if (isAnyOf(now, {Extend, ZWJ, SpacingMark}) || before == Prepend) {
+    } else if (isAnyOf(now, kJoinBefore) || before == Prepend) {
         starts = false;
     } else if (before == ZWJ && now == ExtendedPictographic && pictographZwj_) {
         starts = false;

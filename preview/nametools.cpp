@@ -6,6 +6,7 @@
 #include "preview/translatable.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace hueprev {
@@ -45,11 +46,12 @@ int colorAt(std::u16string_view name, std::size_t at)
 }
 
 // Where the name's shown letters start: at[i] for a letter starting at name[i].
-std::vector<bool> letterStarts(std::u16string_view name)
+using Starts = std::vector<std::uint8_t>;
+Starts letterStarts(std::u16string_view name)
 {
-    std::vector<bool> starts(name.size() + 1, false);
-    starts[name.size()] = true;
-    forEachShownUnit(name, Codes::Hidden, [&](std::size_t at, bool letter) { starts[at] = letter; });
+    Starts starts(name.size() + 1, 0);
+    starts[name.size()] = 1;
+    forEachShownUnit(name, Codes::Hidden, [&](std::size_t at, bool letter) { starts[at] = letter ? 1 : 0; });
     return starts;
 }
 
@@ -64,7 +66,7 @@ std::size_t pastCodes(std::u16string_view name, std::size_t at)
 
 // Whether anything from `at` up to the next code shows its colour: a
 // blank does only when its letter goes on, with a mark.
-bool showsFrom(std::u16string_view name, const std::vector<bool> &starts, std::size_t at)
+bool showsFrom(std::u16string_view name, const Starts &starts, std::size_t at)
 {
     for (; at < name.size() && !isCodeAt(name, at); ++at) {
         if (!isBlank(name[at]) || !starts[pastCodes(name, at + 1)]) {
@@ -77,7 +79,7 @@ bool showsFrom(std::u16string_view name, const std::vector<bool> &starts, std::s
 // [from, to) of the name with every code in it that changes nothing left out.
 std::u16string tidied(std::u16string_view name, std::size_t from, std::size_t to)
 {
-    const std::vector<bool> starts = letterStarts(name);
+    const Starts starts = letterStarts(name);
     std::u16string out;
     out.reserve(to - from);
     int current = colorAt(name, from);
@@ -139,11 +141,20 @@ std::optional<NameEdit> removeUnneededCodes(std::u16string_view name)
     return NameEdit{0, name.size(), std::move(out)};
 }
 
+namespace {
+NameRange takenWith(std::u16string_view name, const Starts &starts, std::size_t from, std::size_t to);
+} // namespace
+
 NameRange rangeTaken(std::u16string_view name, std::size_t from, std::size_t to)
+{
+    return takenWith(name, letterStarts(name), from, to);
+}
+
+namespace {
+NameRange takenWith(std::u16string_view name, const Starts &starts, std::size_t from, std::size_t to)
 {
     to = std::min(to, name.size());
     from = std::min(from, to);
-    const std::vector<bool> starts = letterStarts(name);
     const auto isBlankLetter = [&](std::size_t at) {
         return isBlank(name[at]) && starts[at] && starts[pastCodes(name, at + 1)];
     };
@@ -181,53 +192,55 @@ NameRange rangeTaken(std::u16string_view name, std::size_t from, std::size_t to)
     }
     return {from, to};
 }
+} // namespace
 
 std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
                                      std::span<const int> colors)
 {
-    const NameRange range = rangeTaken(name, from, to);
-    const std::vector<bool> starts = letterStarts(name);
-    // The range's letters, without the codes that stood among them.
-    std::vector<std::u16string> letters;
-    std::size_t shown = 0;
-    for (std::size_t at = range.from; at < range.to;) {
-        if (isCodeAt(name, at)) {
-            at += 2;
-            continue;
+    const Starts starts = letterStarts(name);
+    const NameRange range = takenWith(name, starts, from, to);
+    // Calls visit(letter) for each letter of the range, without the codes that stood in it.
+    std::u16string letter;
+    const auto forEachLetter = [&](auto &&visit) {
+        letter.clear();
+        for (std::size_t at = range.from; at < range.to;) {
+            if (isCodeAt(name, at)) {
+                at += 2;
+                continue;
+            }
+            letter += name[at++];
+            if (starts[pastCodes(name, at)] != 0 || at >= range.to) {
+                visit(std::u16string_view(letter));
+                letter.clear();
+            }
         }
-        if (starts[at] || letters.empty()) {
-            letters.emplace_back();
-        }
-        letters.back() += name[at++];
-    }
-    const auto blank = [](const std::u16string &letter) {
-        return std::all_of(letter.begin(), letter.end(), isBlank);
     };
-    for (const std::u16string &letter : letters) {
-        shown += blank(letter) ? 0 : 1;
-    }
+    const auto blank = [](std::u16string_view text) { return std::all_of(text.begin(), text.end(), isBlank); };
+    std::size_t shown = 0;
+    forEachLetter([&](std::u16string_view text) { shown += blank(text) ? 0 : 1; });
     const std::size_t bands = std::min(shown, colors.size());
     // The first `longer` bands hold one letter more than the rest.
     const std::size_t base = bands > 0 ? shown / bands : 0;
     const std::size_t longer = bands > 0 ? shown % bands : 0;
 
     std::u16string out;
+    out.reserve(range.to - range.from + 2 * bands + 2);
     int last = colorAt(name, range.from);
     std::size_t band = 0;
     std::size_t leftInBand = 0;
-    for (const std::u16string &letter : letters) {
-        const std::u16string_view before =
-            out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
-        if (!blank(letter) && leftInBand == 0) {
+    forEachLetter([&](std::u16string_view text) {
+        const std::u16string_view before = out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
+        const bool isBlankLetter = blank(text);
+        if (!isBlankLetter && leftInBand == 0) {
             leftInBand = base + (band < longer ? 1 : 0);
             last = colors[band++];
             out += colorCode(last);
-        } else if (wouldJoin(before, letter)) {
+        } else if (wouldJoin(before, text)) {
             out += colorCode(last); // a shown caret before a digit stays a caret
         }
-        out += letter;
-        leftInBand -= blank(letter) ? 0 : 1;
-    }
+        out += text;
+        leftInBand -= isBlankLetter ? 0 : 1;
+    });
     return rewrite(name, range, std::move(out), last);
 }
 
