@@ -36,7 +36,8 @@ int main(int argc, char **argv)
     for (const std::size_t length : {std::size_t{30}, std::size_t{100'000}}) {
         const std::u16string name = hueprev::bench::nickname(length, true);
         const int calls = length < 1'000 ? 10'000 : 5;
-        const double count = medianMicroseconds(repetitions, calls, [&] { sink = hueprev::countName(name).shown; });
+        const double count =
+            medianMicroseconds(repetitions, calls, [&] { sink = hueprev::countName(name).shown; });
         const auto rainbow = hueprev::fadeColors(hueprev::Fade::Rainbow);
         const double color = medianMicroseconds(repetitions, calls, [&] {
             sink = hueprev::colorLetters(name, 0, name.size(), rainbow)->text.size();

@@ -34,34 +34,28 @@ constexpr bool isAnyOf(GraphemeBreak value, unsigned set)
 }
 constexpr unsigned kControls = bit(Control) | bit(CR) | bit(LF);
 constexpr unsigned kJoinBefore = bit(Extend) | bit(ZWJ) | bit(SpacingMark);
+
+// Whether two code points belong to one letter (Unicode's rules GB3 to GB13).
+bool joins(GraphemeBreak before, GraphemeBreak now, bool pictographZwj, bool oddFlags)
+{
+    if (isAnyOf(before, kControls) || isAnyOf(now, kControls)) {
+        return before == CR && now == LF;
+    }
+    return (before == L && isAnyOf(now, bit(L) | bit(V) | bit(LV) | bit(LVT))) ||
+           (isAnyOf(before, bit(LV) | bit(V)) && isAnyOf(now, bit(V) | bit(T))) ||
+           (isAnyOf(before, bit(LVT) | bit(T)) && now == T) || isAnyOf(now, kJoinBefore) ||
+           before == Prepend || (before == ZWJ && now == ExtendedPictographic && pictographZwj) ||
+           (before == RegionalIndicator && now == RegionalIndicator && oddFlags);
+}
 } // namespace
 
 bool LetterBreaker::startsLetter(char32_t codePoint)
 {
     const GraphemeBreak now = graphemeBreakOf(codePoint);
-    const GraphemeBreak before = before_;
-    bool starts = true;
-    if (!started_) {
-        started_ = true;
-    } else if (before == Other && now == Other) {
-        // Nearly every pair of a name: two letters.
-    } else if (before == CR && now == LF) {
-        starts = false;
-    } else if (isAnyOf(before, kControls) || isAnyOf(now, kControls)) {
-        starts = true;
-    } else if (before == L && isAnyOf(now, bit(L) | bit(V) | bit(LV) | bit(LVT))) {
-        starts = false;
-    } else if (isAnyOf(before, bit(LV) | bit(V)) && isAnyOf(now, bit(V) | bit(T))) {
-        starts = false;
-    } else if (isAnyOf(before, bit(LVT) | bit(T)) && now == T) {
-        starts = false;
-    } else if (isAnyOf(now, kJoinBefore) || before == Prepend) {
-        starts = false;
-    } else if (before == ZWJ && now == ExtendedPictographic && pictographZwj_) {
-        starts = false;
-    } else if (before == RegionalIndicator && now == RegionalIndicator && oddFlags_) {
-        starts = false;
-    }
+    // Nearly every pair of a name is two letters of Other.
+    const bool starts =
+        !started_ || (before_ == Other && now == Other) || !joins(before_, now, pictographZwj_, oddFlags_);
+    started_ = true;
     pictographZwj_ = now == ZWJ && pictograph_;
     pictograph_ = now == ExtendedPictographic || (now == Extend && pictograph_);
     oddFlags_ = now == RegionalIndicator && !oddFlags_;

@@ -122,8 +122,8 @@ inline std::string toolBreaks(std::u16string_view name, std::size_t from, std::s
             continue;
         }
         // A tool that colours letters leaves them whole; tidy splits none that was whole.
-        const bool wasWhole = colors.empty() && was[i].color == was[i - 1].color;
-        if (!starts[i] && now[i].color != now[i - 1].color && (!colors.empty() || wasWhole)) {
+        if (!starts[i] && now[i].color != now[i - 1].color &&
+            (!colors.empty() || was[i].color == was[i - 1].color)) {
             return "a letter split by a code";
         }
         if (!isBlankShown(now[i].ch) && !colors.empty()) {
