@@ -215,7 +215,9 @@ std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from,
             }
         }
     };
-    const auto blank = [](std::u16string_view text) { return std::all_of(text.begin(), text.end(), isBlank); };
+    const auto blank = [](std::u16string_view text) {
+        return std::all_of(text.begin(), text.end(), isBlank);
+    };
     std::size_t shown = 0;
     forEachLetter([&](std::u16string_view text) { shown += blank(text) ? 0 : 1; });
     const std::size_t bands = std::min(shown, colors.size());
@@ -229,7 +231,8 @@ std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from,
     std::size_t band = 0;
     std::size_t leftInBand = 0;
     forEachLetter([&](std::u16string_view text) {
-        const std::u16string_view before = out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
+        const std::u16string_view before =
+            out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
         const bool isBlankLetter = blank(text);
         if (!isBlankLetter && leftInBand == 0) {
             leftInBand = base + (band < longer ? 1 : 0);
@@ -273,15 +276,15 @@ const char *fadeName(Fade fade)
 {
     switch (fade) {
     case Fade::Rainbow:
-        return translatable("Rainbow");
+        return translatable("&Rainbow");
     case Fade::Fire:
-        return translatable("Fire");
+        return translatable("&Fire");
     case Fade::Sea:
-        return translatable("Sea");
+        return translatable("&Sea");
     case Fade::Steel:
         break;
     }
-    return translatable("Steel");
+    return translatable("S&teel");
 }
 
 } // namespace hueprev

@@ -59,7 +59,7 @@ std::optional<NameEdit> removeColors(std::u16string_view name, std::size_t from,
 enum class Fade { Rainbow, Fire, Sea, Steel };
 inline constexpr std::array<Fade, 4> kFades{Fade::Rainbow, Fade::Fire, Fade::Sea, Fade::Steel};
 std::span<const int> fadeColors(Fade fade);
-// Its English name, translated where it is shown.
+// Its English name as a menu offers it ("&" before its access key), translated where it is shown.
 const char *fadeName(Fade fade);
 
 } // namespace hueprev

@@ -3,6 +3,7 @@
 #include "tests/reference.h"
 #include "window/clipboard.h"
 #include "window/previewbox.h"
+#include "window/statusline.h"
 #include "window/textbox.h"
 #include "window/timer.h"
 
@@ -104,6 +105,22 @@ class FakeClipboard final : public Clipboard
 public:
     std::u16string text;
     void setText(std::u16string_view copied) override { text = copied; }
+};
+
+// The count's place: what it shows, what it announced, which tools it enables.
+class FakeStatusLine final : public StatusLine
+{
+public:
+    std::u16string shown;
+    std::vector<std::u16string> announced;
+    std::vector<bool> enabled;
+    void show(std::u16string_view words) override { shown = words; }
+    void announce(std::u16string_view words) override
+    {
+        shown = words;
+        announced.emplace_back(words);
+    }
+    void enableTools(const std::vector<bool> &states) override { enabled = states; }
 };
 
 // A timer that runs what is due only when the test says the time has come.

@@ -24,8 +24,10 @@ struct Window
     FakeTextBox txtIn;
     FakePreviewBox txtOut;
     FakeTimer timer;
+    FakeTimer notice;
     FakeClipboard clipboard;
-    Form form{txtIn, txtOut, timer, clipboard};
+    FakeStatusLine status;
+    Form form{txtIn, txtOut, {timer, notice, clipboard, status}};
 
     Window(std::u16string_view text, int start, int length) { txtIn.select(text, start, length); }
 };
@@ -248,7 +250,14 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
          u"a^2b",
          {"SelStart 0", "SelLength 8", "SelText a^2b", "SetFocus"}},
         {"nothing_to_do", u"ab", 0, 0, false, toolIndex("Remove unneeded codes"), u"ab", {"SetFocus"}},
-        {"copy_whatever_is_selected", u"^1ab", 1, 1, false, toolIndex("Copy the name"), u"^1ab", {}},
+        {"copy_whatever_is_selected",
+         u"^1ab",
+         1,
+         1,
+         false,
+         toolIndex("Copy the name"),
+         u"^1ab",
+         {"SetFocus"}},
         {"no_such_tool", u"ab", 0, 0, false, 1000, u"ab", {}},
         {"not_an_item", u"ab", 0, 0, false, toolIndex("Colour the letters"), u"ab", {}},
     };
@@ -277,15 +286,59 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
     EXPECT_EQ(linked.txtIn.calls, (Calls{"SelStart 0", "SelLength 3", "SelText ^1a b"}));
     linked.form.txtIn_Link(u"abc%", false);
     linked.form.txtIn_Link(u"\u00e9", false);
+    linked.form.txtIn_Link(std::u16string(kLinkNameLimit + 1, u'x'), false);
     linked.form.txtIn_Link(u"", false);
     EXPECT_EQ(linked.txtIn.value, u"^1a b") << "a link that holds no name keeps the one there";
+    EXPECT_EQ(linked.status.announced,
+              (std::vector<std::u16string>{u"This link holds no name that can be read.",
+                                           u"This link holds no name that can be read.",
+                                           u"This link's name is longer than 10000 characters."}));
+    // A copy says so in the count's place for a moment, then the count is back.
+    EXPECT_EQ(copied.status.announced, (std::vector<std::u16string>{u"Copied", u"Copied"}));
+    EXPECT_EQ(copied.notice.delay, kNoticeMilliseconds);
+    EXPECT_TRUE(copied.notice.elapse());
+    EXPECT_EQ(copied.status.shown, u"Characters: 0, shown: 0");
     // How long the name is, with every change; a screen reader is told once the input settles.
     copied.form.txtIn_Change();
+    EXPECT_EQ(copied.status.shown, u"Characters: 6, shown: 4");
     EXPECT_EQ(copied.txtIn.count, u"Characters: 6, shown: 4");
     EXPECT_EQ(copied.txtIn.described, u"");
     EXPECT_TRUE(copied.timer.elapse());
     EXPECT_TRUE(copied.txtIn.described.ends_with(u" Characters: 6, shown: 4."))
         << printable(copied.txtIn.described);
+}
+
+TEST(Form, ToolsAreOfferedExactlyWhenTheyWouldDoSomething)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string text;
+        int start, length;
+        std::string tool;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {"tidy_name", u"^1ab", 4, 0, "Remove unneeded codes", false},
+        {"untidy_name", u"^1ab^1", 6, 0, "Remove unneeded codes", true},
+        {"nothing_to_copy", u"", 0, 0, "Copy the name", false},
+        {"nothing_to_colour", u"", 0, 0, "Rainbow", false},
+        {"already_white", u"ab", 2, 0, "Remove colours", false},
+        {"a_red_selection", u"^1ab", 2, 1, "Remove colours", true},
+        {"already_green", u"^2ab", 4, 0, "Green", false},
+        {"green_on_a_selection", u"^2ab", 2, 1, "Red", true},
+        {"no_address_to_share", u"ab", 2, 0, "Copy link", false},
+    };
+    for (const Case &c : cases) {
+        Window w(c.text, c.start, c.length);
+        w.form.txtIn_Change();
+        EXPECT_TRUE(w.timer.elapse()) << c.name;
+        const std::size_t index = toolIndex(c.tool);
+        EXPECT_EQ(w.form.toolEnabled(index), c.enabled) << c.name;
+        ASSERT_LT(index, w.status.enabled.size()) << c.name;
+        EXPECT_EQ(w.status.enabled[index], c.enabled)
+            << c.name << ": the page is told once the input settles";
+    }
 }
 
 TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)

@@ -5,6 +5,7 @@
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/speech.h"
+#include "window/tools.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,69 @@ TEST(Format, FillsNumberedPlaceholdersInAnyOrder)
     EXPECT_EQ(format("100% %1$s%", {"x"}), "100% x%");
     EXPECT_EQ(format("%1$s", {u"\xD800lone"}), u"\xD800lone") << "a name's UTF-16 kept as it is";
     EXPECT_EQ(utf16("a\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"), u"a\u00e9\u4e2d\U0001F600");
+}
+
+// A menu label's access key, folded to small letters as a key press finds
+// it (enough of Unicode for the catalogues' scripts); 0 for none.
+char16_t accessKey(const std::string &label)
+{
+    const std::u16string text = utf16(label);
+    const std::size_t amp = text.find(u'&');
+    if (amp == std::u16string::npos || amp + 1 >= text.size() ||
+        text.find(u'&', amp + 1) != std::u16string::npos) {
+        return 0;
+    }
+    const char16_t c = text[amp + 1];
+    if ((c >= u'A' && c <= u'Z') || (c >= u'\u00C0' && c <= u'\u00DE') ||
+        (c >= u'\u0410' && c <= u'\u042F')) {
+        return static_cast<char16_t>(c + 0x20);
+    }
+    if (c >= u'\u0400' && c <= u'\u040F') {
+        return static_cast<char16_t>(c + 0x50);
+    }
+    if (c >= u'\u0100' &&
+        c <= u'\u017F') { // Latin Extended-A pairs its capitals with the small letters after them
+        return static_cast<char16_t>(c | ((c >= u'\u0139' && c <= u'\u0148') || c >= u'\u0179' ? 0 : 1));
+    }
+    return c;
+}
+
+TEST_F(Language, EveryMenuItemHasAnAccessKeyOfItsOwnInEveryLanguage)
+{
+    std::vector<std::string> languages{"en"};
+    for (std::string_view rest = HUEPREV_CATALOGUES; !rest.empty();) {
+        const std::size_t comma = std::min(rest.find(','), rest.size());
+        languages.emplace_back(rest.substr(0, comma));
+        rest.remove_prefix(std::min(comma + 1, rest.size()));
+    }
+    for (const std::string &language : languages) {
+        chooseLanguage({language});
+        const tools::MenuBarWords bar = tools::menuBarWords();
+        // The bar, the Help menu, the Name menu and each of its submenus.
+        std::vector<std::vector<std::string>> menus{{bar.edit, bar.name, bar.help}, {bar.about}, {}};
+        std::vector<std::size_t> open{menus.size() - 1};
+        for (const tools::Entry &entry : tools::entries(tools::Surface::Desktop)) {
+            if (entry.kind == tools::Kind::Item || entry.kind == tools::Kind::Submenu) {
+                menus[open.back()].push_back(entry.label);
+            }
+            if (entry.kind == tools::Kind::Submenu) {
+                menus.emplace_back();
+                open.push_back(menus.size() - 1);
+            } else if (entry.kind == tools::Kind::End) {
+                open.pop_back();
+            }
+        }
+        ASSERT_EQ(menus.size(), 4U);
+        for (const std::vector<std::string> &menu : menus) {
+            std::vector<char16_t> keys;
+            for (const std::string &label : menu) {
+                const char16_t key = accessKey(label);
+                EXPECT_NE(key, 0) << language << ": " << label;
+                EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 0) << language << ": " << label;
+                keys.push_back(key);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -8,12 +8,15 @@
 #include "window/language.h"
 #include "window/namelink.h"
 #include "window/speech.h"
+#include "window/statusline.h"
 #include "window/textbox.h"
 #include "window/timer.h"
 #include "window/tools.h"
 
 #include <string>
 #include <utility>
+#include <variant>
+#include <vector>
 
 namespace hueprev {
 
@@ -26,6 +29,7 @@ void Form::start()
 {
     showCount();
     txtIn_.describe(inputDescription());
+    settle();
 }
 
 void Form::txtIn_Change()
@@ -35,6 +39,7 @@ void Form::txtIn_Change()
     preview_.textChanged(txtIn_);
     showCount();
     countUnsaid_ = true;
+    toolsUnsaid_ = true;
     settle();
 }
 
@@ -49,7 +54,9 @@ std::u16string countWords(const NameCount &count)
 
 void Form::showCount()
 {
-    txtIn_.showCount(countWords(preview_.count()));
+    const std::u16string words = countWords(preview_.count());
+    txtIn_.showCount(words);
+    status_.show(words);
 }
 
 std::u16string Form::inputDescription() const
@@ -60,13 +67,23 @@ std::u16string Form::inputDescription() const
 
 void Form::settle()
 {
-    if (!countUnsaid_ && !preview_.wordsUnsaid()) {
+    if (!countUnsaid_ && !toolsUnsaid_ && !preview_.wordsUnsaid()) {
         return;
     }
     timer_.start(kSpeechSettleMilliseconds, [this] {
         preview_.sayWords();
         if (std::exchange(countUnsaid_, false)) {
             txtIn_.describe(inputDescription());
+        }
+        if (std::exchange(toolsUnsaid_, false)) {
+            std::vector<bool> enabled;
+            for (const tools::Entry &entry : tools::entries(tools::Surface::Page)) {
+                if (entry.tool >= enabled.size()) {
+                    enabled.resize(entry.tool + 1, false);
+                }
+                enabled[entry.tool] = entry.kind == tools::Kind::Item && toolEnabled(entry.tool);
+            }
+            status_.enableTools(enabled);
         }
     });
 }
@@ -101,6 +118,7 @@ void Form::cmdAddColor_Click(int index)
 void Form::txtIn_CaretMove()
 {
     preview_.caretMoved(txtIn_);
+    toolsUnsaid_ = true;
     settle();
 }
 
@@ -158,15 +176,59 @@ void Form::txtIn_Link(std::u16string_view fragment, bool opening)
     for (const char16_t c : fragment) {
         ascii += c < 0x80 ? static_cast<char>(c) : '%';
     }
-    const std::optional<std::u16string> name = nameFromFragment(ascii);
-    if (!name || name->empty()) {
+    const std::variant<std::u16string, LinkError> found = nameFromFragment(ascii);
+    if (const auto *error = std::get_if<LinkError>(&found)) {
+        // The name stays as it is, and the player is told why.
+        status_.announce(utf16(
+            *error == LinkError::TooLong
+                // TRANSLATORS: %1$s is the most characters a name may have, "10000".
+                ? format("This link's name is longer than %1$s characters.", {std::to_string(kLinkNameLimit)})
+                : translate("This link holds no name that can be read.")));
+        return;
+    }
+    const std::u16string &name = std::get<std::u16string>(found);
+    if (name.empty()) {
         return;
     }
     if (!opening) {
         txtIn_.setSelStart(0);
         txtIn_.setSelLength(txtIn_.length());
     }
-    txtIn_.setSelText(joinLines(*name));
+    txtIn_.setSelText(joinLines(name));
+}
+
+std::optional<NameEdit> Form::toolEdit(const tools::Tool &tool, std::u16string_view name, Selection on) const
+{
+    const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
+    const std::size_t to = on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size();
+    switch (tool.action) {
+    case tools::Action::RemoveUnneededCodes:
+        return removeUnneededCodes(name);
+    case tools::Action::RemoveColors:
+        return removeColors(name, from, to);
+    case tools::Action::ColorLetters:
+        return colorLetters(name, from, to, tool.colors);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool Form::toolEnabled(std::size_t index) const
+{
+    const std::optional<tools::Tool> tool = tools::toolAt(index);
+    if (!tool) {
+        return false;
+    }
+    // The name as the last change left it: asking reads nothing.
+    const std::u16string &name = preview_.name();
+    switch (tool->action) {
+    case tools::Action::CopyName:
+        return !name.empty();
+    case tools::Action::CopyLink:
+        return !name.empty() && !linkBase_.empty();
+    default:
+        return toolEdit(*tool, name, playersSelection()).has_value();
+    }
 }
 
 void Form::mnuTool_Click(std::size_t index)
@@ -176,32 +238,25 @@ void Form::mnuTool_Click(std::size_t index)
         return;
     }
     const std::u16string name = txtIn_.text();
-    switch (tool->action) {
-    case tools::Action::CopyName:
-        clipboard_.setText(name);
-        return;
-    case tools::Action::CopyLink:
-        if (!linkBase_.empty()) {
+    if (tool->action == tools::Action::CopyName || tool->action == tools::Action::CopyLink) {
+        if (tool->action == tools::Action::CopyName) {
+            clipboard_.setText(name);
+        } else if (!linkBase_.empty()) {
             const std::string fragment = linkFragment(name);
             clipboard_.setText(linkBase_ + u"#" + std::u16string(fragment.begin(), fragment.end()));
+        } else {
+            return;
         }
+        // TRANSLATORS: said in place of the name's length for a moment, once a copy is made.
+        status_.announce(utf16(translate("Copied")));
+        notice_.start(kNoticeMilliseconds, [this] { showCount(); });
+        restoreKept();
+        txtIn_.setFocus();
         return;
-    default:
-        break;
     }
     restoreKept();
     const Selection on = selection();
-    const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
-    const std::size_t to = on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size();
-    std::optional<NameEdit> edit;
-    if (tool->action == tools::Action::RemoveUnneededCodes) {
-        edit = removeUnneededCodes(name);
-    } else if (tool->action == tools::Action::RemoveColors) {
-        edit = removeColors(name, from, to);
-    } else {
-        edit = colorLetters(name, from, to, tool->colors);
-    }
-    if (edit) {
+    if (const std::optional<NameEdit> edit = toolEdit(*tool, name, on)) {
         // The whole range in one edit, which the platform's undo gives back selected.
         txtIn_.setSelStart(static_cast<int>(edit->from));
         txtIn_.setSelLength(static_cast<int>(edit->length));

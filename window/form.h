@@ -11,8 +11,27 @@
 namespace hueprev {
 
 class Clipboard;
+class StatusLine;
 class TextBox;
 class Timer;
+
+namespace tools {
+struct Tool;
+}
+
+// What a front-end lends the form besides its two boxes: its timer twice
+// (the settle delay, and how long a notice stays), its clipboard, and the
+// place where the window says how long the name is.
+struct Lent
+{
+    Timer &settle;
+    Timer &notice;
+    Clipboard &clipboard;
+    StatusLine &status;
+};
+
+// How long a notice ("Copied") stands in the count's place.
+inline constexpr int kNoticeMilliseconds = 2'000;
 
 // What brought the keyboard focus to the input, as the platform saw it.
 enum class FocusArrival {
@@ -29,9 +48,10 @@ enum class FocusArrival {
 class Form
 {
 public:
-    Form(TextBox &txtIn, PreviewBox &txtOut, Timer &timer, Clipboard &clipboard,
+    Form(TextBox &txtIn, PreviewBox &txtOut, const Lent &lent,
          std::size_t shownEachSide = PreviewSlice::kShownEachSide)
-        : txtIn_(txtIn), timer_(timer), clipboard_(clipboard), preview_(txtOut, shownEachSide)
+        : txtIn_(txtIn), timer_(lent.settle), notice_(lent.notice), clipboard_(lent.clipboard),
+          status_(lent.status), preview_(txtOut, shownEachSide)
     {}
 
     // The window has been made: the input says how long the (empty) name is.
@@ -57,6 +77,8 @@ public:
     // A name tool, by its entry's index (tools::entries), on the selection the
     // player made or on the whole name, as one undo step; the focus back to the input.
     void mnuTool_Click(std::size_t index);
+    // Whether that tool would do anything now: change the name, or copy one.
+    bool toolEnabled(std::size_t index) const;
     // The name a link brings, in the fragment of the page's address as the
     // browser holds it: on opening as a paste; a link changed in an open page
     // replaces the name, as one undo step.
@@ -75,6 +97,9 @@ private:
     };
 
     Selection selection() const;
+    // What a tool would make of the name, on the selection the player made.
+    std::optional<NameEdit> toolEdit(const tools::Tool &tool, std::u16string_view name, Selection on) const;
+    Selection playersSelection() const { return kept_ ? *kept_ : selection(); }
     // The selection the player left, put back when the focus went to a button.
     void restoreKept();
     // How long the name is, in the input at once; what a screen reader is
@@ -85,10 +110,13 @@ private:
 
     TextBox &txtIn_;
     Timer &timer_;
+    Timer &notice_;
     Clipboard &clipboard_;
+    StatusLine &status_;
     CaretPreview preview_;
     std::u16string linkBase_;
     bool countUnsaid_ = false;
+    bool toolsUnsaid_ = true; // the tools' states since the name or selection changed
     // The selection the player left in the input when the focus went to a
     // button, which the button still writes over.
     std::optional<Selection> kept_;

@@ -97,18 +97,16 @@ std::string linkFragment(std::u16string_view name)
     return out;
 }
 
-std::optional<std::u16string> nameFromFragment(std::string_view fragment)
+std::variant<std::u16string, LinkError> nameFromFragment(std::string_view fragment)
 {
-    // More than enough for the longest name a link may bring (a character is
-    // at most nine, a pair twelve), cut before an escape rather than in it.
-    std::size_t cut = std::min(fragment.size(), 12 * kLinkNameLimit);
-    while (cut < fragment.size() && cut > 0 &&
-           (fragment[cut - 1] == '%' || (cut > 1 && fragment[cut - 2] == '%'))) {
-        --cut;
+    // The longest name a link may bring is at most this long: a character
+    // is at most nine, a pair twelve.
+    if (fragment.size() > 12 * kLinkNameLimit) {
+        return LinkError::TooLong;
     }
-    const std::optional<std::string> bytes = percentDecoded(fragment.substr(0, cut));
+    const std::optional<std::string> bytes = percentDecoded(fragment);
     if (!bytes) {
-        return std::nullopt;
+        return LinkError::Unreadable;
     }
     std::u16string name;
     for (std::size_t at = 0; at < bytes->size();) {
@@ -119,23 +117,23 @@ std::optional<std::u16string> nameFromFragment(std::string_view fragment)
                                   : lead >= 0xF0 && lead < 0xF5 ? 3
                                                                 : 4;
         if (extra == 4 || at + extra >= bytes->size()) {
-            return std::nullopt;
+            return LinkError::Unreadable;
         }
         char32_t code = extra == 0 ? lead : lead & (0x3FU >> extra);
         for (std::size_t i = 1; i <= extra; ++i) {
             const auto next = static_cast<unsigned char>((*bytes)[at + i]);
             if ((next & 0xC0U) != 0x80) {
-                return std::nullopt;
+                return LinkError::Unreadable;
             }
             code = (code << 6U) | (next & 0x3FU);
         }
         const bool overlong = (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000);
         if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return std::nullopt;
+            return LinkError::Unreadable;
         }
         const std::size_t units = code >= 0x10000 ? 2 : 1;
         if (name.size() + units > kLinkNameLimit) {
-            break;
+            return LinkError::TooLong;
         }
         if (units == 2) {
             name += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10U));

@@ -14,11 +14,12 @@ namespace {
 // The colours one by one, as the row of buttons reads them.
 constexpr std::array<int, kColorCount> kRowOrder{1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
 constexpr std::array<int, kColorCount> kIndexes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+// TRANSLATORS: the colours as a menu offers them, each the colour of a button.
+// "&" marks the access key, unique among the fades and the colours of this submenu.
 constexpr std::array<const char *, kColorCount> kColorWords{
-    // TRANSLATORS: the colours as a menu offers them, each the colour of a button.
-    translatable("Black"),     translatable("Red"),  translatable("Green"),   translatable("Yellow"),
-    translatable("Blue"),      translatable("Cyan"), translatable("Magenta"), translatable("White"),
-    translatable("Dark cyan"), translatable("Grey"),
+    translatable("B&lack"),     translatable("Re&d"),  translatable("&Green"),   translatable("&Yellow"),
+    translatable("&Blue"),      translatable("&Cyan"), translatable("&Magenta"), translatable("&White"),
+    translatable("D&ark cyan"), translatable("Gr&ey"),
 };
 
 struct Row
@@ -35,17 +36,20 @@ constexpr Row item(Action action, const char *label, bool pageOnly = false)
     return {Kind::Item, action, label, {}, pageOnly};
 }
 
-// Three items, the submenu with the fades, a line and the colours, its end, and the link.
+// Four items, the submenu with the fades, a line and the colours, and its end.
 using Rows = std::array<Row, 4 + kFades.size() + 1 + kColorCount + 2>;
 
 Rows makeRows()
 {
     Rows rows{};
     std::size_t at = 0;
-    rows[at++] = item(Action::CopyName, translatable("Copy the name"));
-    rows[at++] = item(Action::RemoveUnneededCodes, translatable("Remove unneeded codes"));
-    rows[at++] = item(Action::RemoveColors, translatable("Remove colours"));
-    rows[at++] = {Kind::Submenu, Action::ColorLetters, translatable("Colour the letters"), {}};
+    // TRANSLATORS: the Name menu; "&" marks each item's access key, unique in the menu.
+    rows[at++] = item(Action::CopyName, translatable("&Copy the name"));
+    // Only the page has an address to share; its buttons stand in pairs, this one beside the copy.
+    rows[at++] = item(Action::CopyLink, translatable("Copy link"), true);
+    rows[at++] = item(Action::RemoveUnneededCodes, translatable("Remove &unneeded codes"));
+    rows[at++] = item(Action::RemoveColors, translatable("&Remove colours"));
+    rows[at++] = {Kind::Submenu, Action::ColorLetters, translatable("Colour the &letters"), {}};
     for (const Fade fade : kFades) {
         rows[at++] = {Kind::Item, Action::ColorLetters, fadeName(fade), fadeColors(fade)};
     }
@@ -55,7 +59,6 @@ Rows makeRows()
                       std::span<const int>(&kIndexes[static_cast<std::size_t>(index)], 1)};
     }
     rows[at++] = {Kind::End, Action::ColorLetters, nullptr, {}};
-    rows[at++] = item(Action::CopyLink, translatable("Copy link"), true);
     if (at != rows.size()) {
         throw std::logic_error("the tools' table is not filled");
     }
@@ -85,9 +88,39 @@ std::vector<Entry> entries(Surface surface)
         if (row.pageOnly && surface != Surface::Page) {
             continue;
         }
-        out.push_back({row.kind, index, row.label != nullptr ? translate(row.label) : std::string()});
+        std::string label = row.label != nullptr ? translate(row.label) : std::string();
+        out.push_back({row.kind, index, surface == Surface::Page ? withoutAccessKey(label) : label});
     }
     return out;
+}
+
+std::string withoutAccessKey(std::string_view label)
+{
+    std::string out;
+    for (std::size_t at = 0; at < label.size(); ++at) {
+        if (label[at] == '&' && at + 1 < label.size()) {
+            ++at; // "&&" is a "&"
+        }
+        out += label[at];
+    }
+    return out;
+}
+
+MenuBarWords menuBarWords()
+{
+    // TRANSLATORS: the desktop's menu bar; "&" marks the access keys, unique in the bar.
+    return {translate("&Edit"), translate("&Name"), translate("&Help"),
+            // TRANSLATORS: the Help menu's one item; "&" marks its access key.
+            translate("&About hueprev")};
+}
+
+std::string aboutText(std::string_view version)
+{
+    // TRANSLATORS: the About box: %1$s is the version, "1.00".
+    return format("hueprev %1$s", {version}) + "\n\n" +
+           translate(
+               "Compose a nickname for Tarnvale with its colour codes, and see it in colour as you type.") +
+           "\n\n" + translate("Free software under the MIT License.");
 }
 
 } // namespace hueprev::tools

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The name tools, described once. A front-end makes a widget of each entry
@@ -37,7 +38,23 @@ struct Entry
 
 enum class Surface { Desktop, Page };
 
-// What a surface offers, in the order shown: the desktop has no address to share.
+// What a surface offers, in the order shown: the desktop has no address to
+// share. A desktop label marks its access key with "&"; the page's have none.
 std::vector<Entry> entries(Surface surface);
+
+// A label as the page shows it: its access key's "&" gone ("&&" is "&").
+std::string withoutAccessKey(std::string_view label);
+
+// The desktop's menu bar: its three menus' titles and the Help menu's item.
+struct MenuBarWords
+{
+    std::string edit;
+    std::string name;
+    std::string help;
+    std::string about;
+};
+MenuBarWords menuBarWords();
+// What the About box says: the name, the version, what it is for, its licence.
+std::string aboutText(std::string_view version);
 
 } // namespace hueprev::tools

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace hueprev {
+
+// Where the window says how long the name is and what a tool did: beside
+// the desktop's menu bar, in the page's strip. Each front-end implements it.
+class StatusLine
+{
+public:
+    virtual ~StatusLine() = default;
+    // These words in place of what it showed.
+    virtual void show(std::u16string_view words) = 0;
+    // The same, told to a screen reader at once, as a notice.
+    virtual void announce(std::u16string_view words) = 0;
+    // Which tools would change the name now, by their index: on the page,
+    // whose buttons are always in view (a desktop menu asks as it opens).
+    virtual void enableTools(const std::vector<bool> &enabled) = 0;
+};
+
+} // namespace hueprev
