@@ -15,6 +15,8 @@ WITH_DISPLAY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "with-di
 TABLE = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
          (0, 255, 255), (255, 0, 255), (255, 255, 255), (0, 127, 127), (127, 127, 127)]
 PREVIEW_BACKGROUND = (64, 64, 64)
+# The form, as the window's facts size it.
+FORM_SIZE = (424, 142)
 # The preview's text area inside the window (x, y, width, height): the box at
 # 16, 88, 393 x 41 less its frame, whose highlight can be white.
 PREVIEW_RECT = (19, 91, 387, 35)
@@ -89,12 +91,14 @@ class App:
         self.window = found.stdout.split()[0]
         display.xdotool("windowfocus", "--sync", self.window)
         time.sleep(0.2)
-        # Where the form stands in the window: at its corner, but for a browser in kiosk
-        # mode (HUEPREV_FORM_IN_PAGE), which fills the screen and centres the form in it.
-        self.origin = (0, 0)
+        # Where the form stands in the window: below the desktop's menu bar, or for a
+        # browser in kiosk mode (HUEPREV_FORM_IN_PAGE) where the page centres it.
         self.framed = bool(display.env.get("HUEPREV_FORM_IN_PAGE"))
         if self.framed:
             self.origin = self._find_form()
+        else:
+            # A desktop window's form stands at its bottom, below the menu bar.
+            self.origin = (0, self.geometry()[1] - FORM_SIZE[1])
 
     def _find_form(self, timeout=30):
         """The form's corner, from the top left of the preview's background, which stands

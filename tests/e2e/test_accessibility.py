@@ -70,6 +70,30 @@ class ScreenReader(unittest.TestCase):
         self.assertTrue(preview.getState().contains(self.pyatspi.STATE_FOCUSED))
         self.assertNotEqual(self.app.screenshot().at(*border), before)
 
+    def test_the_bar_says_how_long_the_name_is_which_tools_would_act_and_what_was_done(self):
+        self.start()
+        self.app.type("^7ab")
+        # The count, a label of the window that a screen reader reaches as it reviews it.
+        self.assertEqual(self.said("Characters: 4, shown: 2").getRoleName(), "label")
+        # The Name menu by keyboard: Remove unneeded codes acts on the leading ^7 ...
+        self.app.key("alt+n")
+        tidy = self.said("Remove unneeded codes")
+        self.assertTrue(tidy.getState().contains(self.pyatspi.STATE_SENSITIVE))
+        self.app.key("u")
+        self.said("Characters: 2, shown: 2")
+        # ... and is greyed once there is nothing left to drop.
+        self.app.key("alt+n")
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            tidy = self.said("Remove unneeded codes")
+            if not tidy.getState().contains(self.pyatspi.STATE_SENSITIVE):
+                break
+            time.sleep(0.1)
+        self.assertFalse(tidy.getState().contains(self.pyatspi.STATE_SENSITIVE))
+        # A copy says so in the count's place.
+        self.app.key("c")
+        self.said("Copied")
+
     def test_speaks_the_desktops_language(self):
         self.start("de_DE.UTF-8")
         self.assertEqual(self.said("^1 rot").description,

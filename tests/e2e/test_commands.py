@@ -110,20 +110,42 @@ class Commands(unittest.TestCase):
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.set_clipboard("Zo\u00eb\U0001F600x")
             app.key("ctrl+v")
-            # Rainbow, the first fade, on the whole name; the caret ends the name.
+            # Rainbow on the whole name, by its access key in the submenu; the caret ends the name.
             self.open_menu(app, "shift+F10")
-            app.key("Up", "Right", "Return")
+            app.key("Up", "Right", "r")
             app.type("!")
             self.assertEqual(app.input_text(), "^1Z^3o^2\u00eb^5\U0001F600^4x!")
-            # On a selection, which stays selected for the next tool: Rainbow, then Steel.
+            # On a selection, which stays selected for the next tool: Rainbow, then Steel
+            # (a greyed tool, one that would change nothing, is passed over by the arrow keys).
             app.key("ctrl+a")
             self.open_menu(app, "shift+F10")
-            app.key("Up", "Right", "Return")
+            app.key("Up", "Right", "r")
             self.open_menu(app, "shift+F10")
-            app.key("Up", "Right", "Down", "Down", "Down", "Return")
+            app.key("Up", "Right", "t")
             self.assertEqual(app.input_text(), "^9Zo\u00eb^7\U0001F600x!")
             app.key("ctrl+z")
             self.assertEqual(app.input_text(), "^1Z^3o^2\u00eb^5\U0001F600^4x^6!")
+            self.assertEqual(app.close(), 0)
+
+    def test_the_bar_by_keyboard(self):
+        if FRONTEND == "web":
+            self.skipTest("the page has no menu bar: its tools are in its strip")
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("^7ab^1")
+            # F10 opens the bar's first menu, Right the Name menu; an access key does the rest.
+            self.open_menu(app, "F10")
+            app.key("Right", "u")
+            self.assertEqual(app.input_text(), "ab")
+            # Alt and the menu's own key; Copy the name leaves the focus in the input.
+            app.key("End")
+            self.open_menu(app, "alt+n")
+            app.key("c")
+            deadline = time.monotonic() + 10
+            while app.clipboard() != "ab" and time.monotonic() < deadline:
+                time.sleep(0.1)
+            self.assertEqual(app.clipboard(), "ab")
+            app.type("c")
+            self.assertEqual(app.input_text(), "abc")
             self.assertEqual(app.close(), 0)
 
 

@@ -155,13 +155,13 @@ TEST_F(Commands, ContextMenuIsQtsOwnThenTheNameToolsInTheChosenLanguage)
     QApplication::sendEvent(txtIn, &event);
     QCoreApplication::removeTranslator(&qtWords);
     chooseLanguage({});
-    EXPECT_EQ(shown,
-              (QStringList{QStringLiteral("&R\u00fcckg\u00e4ngig"), QStringLiteral("Wieder&herstellen"),
-                           QString(), QStringLiteral("&Ausschneiden"), QStringLiteral("&Kopieren"),
-                           QStringLiteral("Einf&\u00fcgen"), QStringLiteral("L\u00f6schen"), QString(),
-                           QStringLiteral("Alles ausw\u00e4hlen"), QString(),
-                           QStringLiteral("Namen kopieren"), QStringLiteral("Unn\u00f6tige Codes entfernen"),
-                           QStringLiteral("Farben entfernen"), QStringLiteral("Buchstaben f\u00e4rben")}));
+    EXPECT_EQ(shown, (QStringList{
+                         QStringLiteral("&R\u00fcckg\u00e4ngig"), QStringLiteral("Wieder&herstellen"),
+                         QString(), QStringLiteral("&Ausschneiden"), QStringLiteral("&Kopieren"),
+                         QStringLiteral("Einf&\u00fcgen"), QStringLiteral("L\u00f6schen"), QString(),
+                         QStringLiteral("Alles ausw\u00e4hlen"), QString(), QStringLiteral("Namen &kopieren"),
+                         QStringLiteral("&Unn\u00f6tige Codes entfernen"),
+                         QStringLiteral("&Farben entfernen"), QStringLiteral("&Buchstaben f\u00e4rben")}));
 }
 
 TEST_F(Commands, PasteWithNoTextOnTheClipboardChangesNothing)

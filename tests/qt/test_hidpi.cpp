@@ -18,8 +18,10 @@ TEST(HighDpi, WindowIsTwiceAsLargeInDevicePixels)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_DOUBLE_EQ(window.devicePixelRatio(), 2.0);
-    EXPECT_EQ(window.size(), QSize(424, 142));
-    const QPixmap shot = window.grab();
+    auto *client = window.findChild<QWidget *>(QStringLiteral("clientArea"));
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->size(), QSize(424, 142));
+    const QPixmap shot = client->grab();
     EXPECT_EQ(shot.deviceIndependentSize().toSize(), QSize(424, 142));
     EXPECT_EQ(shot.size(), QSize(848, 284));
 }

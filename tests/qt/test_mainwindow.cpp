@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QFile>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QStyleHints>
 
@@ -17,8 +18,15 @@ TEST_F(WindowTest, CaptionAndFixedClientArea)
 {
     EXPECT_EQ(window.windowTitle(), QString::fromLatin1(facts::kCaption));
     EXPECT_EQ(window.objectName(), QStringLiteral("frmMain"));
-    EXPECT_EQ(window.size(), QSize(facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight)));
-    EXPECT_EQ(window.size(), QSize(424, 142));
+    // The form's client area exactly, at the bottom; above it only the menu bar.
+    const auto *client = window.findChild<QWidget *>(QStringLiteral("clientArea"));
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->size(), QSize(facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight)));
+    EXPECT_EQ(client->size(), QSize(424, 142));
+    const auto *bar = window.findChild<QMenuBar *>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(window.size(), QSize(424, bar->sizeHint().height() + 142));
+    EXPECT_EQ(client->geometry().bottom() + 1, window.height());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);

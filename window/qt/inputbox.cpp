@@ -209,10 +209,9 @@ void InputBox::mouseReleaseEvent(QMouseEvent *event)
     LongLineEdit::mouseReleaseEvent(event);
 }
 
-void InputBox::contextMenuEvent(QContextMenuEvent *event)
+void InputBox::addEditActions(QMenu &menu)
 {
-    // QLineEdit's own menu, in Qt's words, with undo, redo and paste through this box.
-    QMenu menu;
+    // QLineEdit's own items, in Qt's words, with undo, redo and paste through this box.
     const auto add = [&](const char *text, QKeySequence::StandardKey key, bool enabled, auto slot) {
         QString label = QCoreApplication::translate("QLineEdit", text);
         if (const QKeySequence shortcut(key); !shortcut.isEmpty()) {
@@ -232,10 +231,22 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
     menu.addSeparator();
     add("Select All", QKeySequence::SelectAll,
         !QLineEdit::text().isEmpty() && selectedText() != QLineEdit::text(), [this] { selectAll(); });
-    // The name tools after Qt's own.
+}
+
+void InputBox::addToolActions(QMenu &menu)
+{
+    addToolMenu(
+        menu, [this](std::size_t index) { tell([index](Form &form) { form.mnuTool_Click(index); }); },
+        [this](std::size_t index) { return form_ != nullptr && form_->toolEnabled(index); });
+}
+
+void InputBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Qt's own items, then the name tools.
+    QMenu menu;
+    addEditActions(menu);
     menu.addSeparator();
-    addToolMenu(menu,
-                [this](std::size_t index) { tell([index](Form &form) { form.mnuTool_Click(index); }); });
+    addToolActions(menu);
     menu.exec(event->globalPos());
 }
 

@@ -5,6 +5,8 @@
 
 #include <QClipboard>
 
+class QMenu;
+
 namespace hueprev {
 
 class Form;
@@ -37,6 +39,12 @@ public:
     // In the tooltip.
     void showCount(std::u16string_view count) override;
     void describe(std::u16string_view description) override;
+
+    // The box's own edit items (Undo to Select All), enabled as it enables
+    // them, and the name tools, greyed where they would do nothing: for its
+    // context menu and the window's menu bar.
+    void addEditActions(QMenu &menu);
+    void addToolActions(QMenu &menu);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

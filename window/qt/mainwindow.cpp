@@ -4,10 +4,17 @@
 #include "window/form.h"
 #include "window/qt/inputbox.h"
 #include "window/qt/richtextpreview.h"
+#include "window/tools.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -84,9 +91,14 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setObjectName(QLatin1String(facts::kFormName));
     setWindowTitle(QLatin1String(facts::kCaption));
     setWindowIcon(applicationIcon());
-    setFixedSize(facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // The form's client area, exactly its size, below the bar: Qt draws a
+    // menu bar inside the window, which grows by the bar's height.
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(facts::pixels(facts::kClientWidth), facts::pixels(facts::kClientHeight));
 
     auto *buttons = new QButtonGroup(this);
     buttons->setObjectName(QLatin1String(facts::kButtonArrayName));
@@ -95,13 +107,13 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         QWidget *widget = nullptr;
         switch (control.kind) {
         case Kind::InputBox:
-            widget = txtIn_ = new InputBox(this);
+            widget = txtIn_ = new InputBox(client);
             break;
         case Kind::PreviewBox:
-            widget = txtOut_ = makePreview(this);
+            widget = txtOut_ = makePreview(client);
             break;
         case Kind::ColorButton:
-            auto *button = makeButton(control.index, this);
+            auto *button = makeButton(control.index, client);
             buttons->addButton(button, control.index);
             button->installEventFilter(this);
             widget = button;
@@ -120,11 +132,64 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         widget->setToolTip(qstring(facts::toolTip(control)));
     }
 
+    QMenuBar *bar = makeMenuBar();
+    // How long the name is, always in view at the bar's right end; a label of
+    // the window's, which a screen reader finds as it reviews the window.
+    auto *count = new QLabel(this);
+    count->setObjectName(QStringLiteral("count"));
+    count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    count->setContentsMargins(0, 0, 8, 0);
+    // Never wider than the room the menus leave, so the bar stays one line.
+    count->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(bar);
+    row->addWidget(count, 1);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addLayout(row);
+    column->addWidget(client);
+    setFixedSize(client->width(), bar->sizeHint().height() + client->height());
+
     preview_ = std::make_unique<RichTextPreviewBox>(txtOut_);
-    form_ = std::make_unique<Form>(*txtIn_, *preview_, timer_, clipboard_);
+    status_ = std::make_unique<QtStatusLine>(count);
+    form_ = std::make_unique<Form>(*txtIn_, *preview_, Lent{timer_, notice_, clipboard_, *status_});
     txtIn_->bind(*form_);
     form_->start();
     connect(buttons, &QButtonGroup::idClicked, this, [this](int index) { form_->cmdAddColor_Click(index); });
+}
+
+QMenuBar *MainWindow::makeMenuBar()
+{
+    auto *bar = new QMenuBar(this);
+    bar->setNativeMenuBar(false); // the count stands in it: never moved to a desktop's global menu
+    const tools::MenuBarWords words = tools::menuBarWords();
+    // The Edit and Name menus are the input's, made as they open, enabled as they would act now.
+    QMenu *edit = bar->addMenu(qstring(words.edit));
+    connect(edit, &QMenu::aboutToShow, this, [this, edit] {
+        edit->clear();
+        txtIn_->addEditActions(*edit);
+    });
+    QMenu *name = bar->addMenu(qstring(words.name));
+    connect(name, &QMenu::aboutToShow, this, [this, name] {
+        name->clear();
+        txtIn_->addToolActions(*name);
+    });
+    QMenu *help = bar->addMenu(qstring(words.help));
+    help->addAction(qstring(words.about), this, &MainWindow::showAbout);
+    // F10 opens the bar's first menu, as on other desktops; Qt binds no key to it.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });
+    return bar;
+}
+
+void MainWindow::showAbout()
+{
+    const tools::MenuBarWords words = tools::menuBarWords();
+    QMessageBox::about(this, qstring(tools::withoutAccessKey(words.about)),
+                       qstring(tools::aboutText(HUEPREV_VERSION)));
+    txtIn_->setFocus();
 }
 
 MainWindow::~MainWindow()

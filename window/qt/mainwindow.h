@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/qt/qtclipboard.h"
+#include "window/qt/qtstatusline.h"
 #include "window/qt/qttimer.h"
 
 #include <QIcon>
@@ -8,6 +9,7 @@
 
 #include <memory>
 
+class QMenuBar;
 class QTextEdit;
 
 namespace hueprev {
@@ -20,7 +22,9 @@ class RichTextPreviewBox;
 QIcon applicationIcon();
 
 // The one window, built from the window's facts: the input box, the row of
-// colour buttons and the preview. Its behaviour is the form's.
+// colour buttons and the preview, at their places in a client area of the
+// form's size; above it a menu bar (Edit, Name, Help) with how long the
+// name is at its right end. Its behaviour is the form's.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -33,10 +37,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QMenuBar *makeMenuBar();
+    void showAbout();
+
     InputBox *txtIn_ = nullptr;
     QTextEdit *txtOut_ = nullptr;
     QtTimer timer_;
+    QtTimer notice_;
     QtClipboard clipboard_;
+    std::unique_ptr<QtStatusLine> status_;
     std::unique_ptr<RichTextPreviewBox> preview_;
     std::unique_ptr<Form> form_;
 };
