@@ -132,9 +132,15 @@ class Commands(unittest.TestCase):
             self.skipTest("the page has no menu bar: its tools are in its strip")
         with VirtualDisplay() as display, App(display, COMMAND) as app:
             app.type("^7ab^1")
-            # F10 opens the bar's first menu, Right the Name menu; an access key does the rest.
-            self.open_menu(app, "F10")
-            app.key("Right", "u")
+            # F10 takes the bar: on Linux it opens the first menu, and Right the Name menu;
+            # Windows only lights the bar, and the menu's access key opens it. Then the item's key.
+            if FRONTEND == "qt":
+                self.open_menu(app, "F10")
+                app.key("Right", "u")
+            else:
+                app.key("F10")
+                self.open_menu(app, "n")
+                app.key("u")
             self.assertEqual(app.input_text(), "ab")
             # Alt and the menu's own key; Copy the name leaves the focus in the input.
             app.key("End")

@@ -6,8 +6,8 @@
 #include "tests/generated.h"
 #include "tests/reference.h"
 #include "window/facts.h"
-#include "window/win32/contextmenu.h"
 #include "window/win32/frmmain.h"
+#include "window/win32/menus.h"
 #include "window/win32/resource.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/wide.h"
@@ -387,6 +387,43 @@ TEST_F(Controls, TheInputsTextStartsWhereThePreviewsDoesAndItsMenuAtTheCaret)
     GetClientRect(edit, &client);
     EXPECT_GT(menu.x, static_cast<SHORT>(LOWORD(b)));
     EXPECT_LT(menu.x, client.right / 4);
+}
+
+TEST_F(Controls, TheMenuBarSaysHowLongTheNameIsAndWhatATookDid)
+{
+    HMENU bar = GetMenu(window);
+    ASSERT_NE(bar, nullptr);
+    const auto words = [&] {
+        wchar_t text[80] = {};
+        GetMenuStringW(bar, 3, text, 80, MF_BYPOSITION);
+        return std::wstring(text);
+    };
+    RECT before{};
+    GetClientRect(window, &before);
+    for (const wchar_t c : std::wstring(L"^7ab")) {
+        SendMessageW(edit, WM_CHAR, c, 0);
+    }
+    EXPECT_EQ(words(), L"Characters: 4, shown: 2");
+    // The Name menu as it opens: Remove unneeded codes, its second item, acts on the ^7, then is greyed.
+    HMENU name = GetSubMenu(bar, 1);
+    ASSERT_NE(name, nullptr);
+    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(name), 1);
+    EXPECT_EQ(GetMenuState(name, 1, MF_BYPOSITION) & MF_GRAYED, 0U);
+    SendMessageW(window, WM_COMMAND, GetMenuItemID(name, 1), 0);
+    EXPECT_EQ(text(), u"ab");
+    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(name), 1);
+    EXPECT_NE(GetMenuState(name, 1, MF_BYPOSITION) & MF_GRAYED, 0U);
+    // Copy the name says so in the count's place.
+    SendMessageW(window, WM_COMMAND, GetMenuItemID(name, 0), 0);
+    EXPECT_EQ(words(), L"Copied");
+    EXPECT_EQ(GetFocus(), edit);
+    // However long the count, the bar stays one line and the form in its place.
+    setText(std::wstring(100'000, L'a').c_str());
+    EXPECT_EQ(words(), L"Characters: 100000, shown: 100000");
+    RECT after{};
+    GetClientRect(window, &after);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
 }
 
 TEST_F(Controls, TheAccessibleObjectHasOneIdentity)

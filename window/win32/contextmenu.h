@@ -14,12 +14,4 @@ namespace hueprev::win32 {
 // for the keyboard (the Menu key, Shift+F10), which opens it at the caret.
 void showContextMenu(HWND edit, LPARAM at, Form &form);
 
-// Appends the name tools as the core describes them, submenus included; a
-// tool's item is `firstId` plus its index. False if a menu could not be made.
-bool appendToolMenu(HMENU menu, UINT firstId);
-
-// Where a menu opened from the keyboard appears: below the caret, wherever
-// it stands, the end of the name included.
-POINT keyboardMenuPoint(HWND edit);
-
 } // namespace hueprev::win32

@@ -23,6 +23,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, Windows 8.1 and later
 constexpr UINT kBaseDpi = 96;
 constexpr UINT_PTR kSettleTimer = 1;
+constexpr UINT_PTR kNoticeTimer = 2;
 
 using facts::Kind;
 
@@ -51,9 +52,9 @@ SIZE windowSizeFor(SIZE client, UINT dpi)
     static const auto forDpi =
         user32<BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     if (forDpi != nullptr) {
-        forDpi(&r, kStyle, FALSE, 0, dpi);
+        forDpi(&r, kStyle, TRUE, 0, dpi); // with the menu bar's one line
     } else {
-        AdjustWindowRectEx(&r, kStyle, FALSE, 0);
+        AdjustWindowRectEx(&r, kStyle, TRUE, 0);
     }
     return {r.right - r.left, r.bottom - r.top};
 }
@@ -137,13 +138,25 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         created_ = createControls() && applyDpi(dpiOf(window_));
         return created_ ? 0 : -1;
     case WM_TIMER:
-        if (timer_ && wParam == timer_->id()) {
-            timer_->fired();
-            return 0;
+        for (WindowTimer *timer : {timer_.get(), notice_.get()}) {
+            if (timer != nullptr && wParam == timer->id()) {
+                timer->fired();
+                return 0;
+            }
         }
         return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_INITMENUPOPUP:
+        if (menuBar_ && form_) {
+            menuBar_->opening(reinterpret_cast<HMENU>(wParam), txtIn_, *form_);
+        }
+        return 0;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
+        // From the menu: no control, no notification.
+        if (lParam == 0 && HIWORD(wParam) == 0 && menuBar_ && form_ &&
+            menuBar_->command(static_cast<UINT>(id), txtIn_, *form_)) {
+            return 0;
+        }
         if (id == IDC_INPUT && HIWORD(wParam) == EN_CHANGE) {
             if (form_) {
                 form_->txtIn_Change();
@@ -187,6 +200,7 @@ void FrmMain::destroyed()
     }
     form_.reset();
     timer_.reset();
+    notice_.reset();
     clipboard_.reset();
     input_.reset();
     preview_.reset();
@@ -247,8 +261,13 @@ bool FrmMain::createControls()
     preview_ = std::make_unique<RichEditPreviewBox>(
         txtOut_, static_cast<int>(facts::controlOf(Kind::PreviewBox).points * 2), *previewWords);
     timer_ = std::make_unique<WindowTimer>(window_, kSettleTimer);
+    notice_ = std::make_unique<WindowTimer>(window_, kNoticeTimer);
     clipboard_ = std::make_unique<WindowClipboard>(window_);
-    form_ = std::make_unique<Form>(*input_, *preview_, *timer_, *clipboard_);
+    menuBar_ = std::make_unique<MenuBar>(window_);
+    if (!menuBar_->made()) {
+        return false;
+    }
+    form_ = std::make_unique<Form>(*input_, *preview_, Lent{*timer_, *notice_, *clipboard_, *menuBar_});
     input_->bind(form_.get());
     if (!addToolTips()) {
         return false;

@@ -3,6 +3,7 @@
 #include "window/form.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/edittextbox.h"
+#include "window/win32/menubar.h"
 #include "window/win32/richpreview.h"
 #include "window/win32/windowtimer.h"
 
@@ -30,7 +31,7 @@ struct DpiResources
 };
 
 // The one window, built from its table of controls: the input box, the row of
-// colour buttons and the preview.
+// colour buttons and the preview; and its menu bar.
 class FrmMain final
 {
 public:
@@ -64,6 +65,8 @@ private:
     DpiResources resources_; // at the screen's resolution
     std::unique_ptr<RichEditPreviewBox> preview_;
     std::unique_ptr<WindowTimer> timer_;
+    std::unique_ptr<WindowTimer> notice_;
+    std::unique_ptr<MenuBar> menuBar_;
     std::unique_ptr<WindowClipboard> clipboard_;
     std::unique_ptr<Form> form_;
     bool created_ = false; // WM_CREATE succeeded: the program ends with the window
