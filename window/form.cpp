@@ -239,6 +239,10 @@ void Form::mnuTool_Click(std::size_t index)
     }
     const std::u16string name = txtIn_.text();
     if (tool->action == tools::Action::CopyName || tool->action == tools::Action::CopyLink) {
+        if (name.empty()) {
+            txtIn_.setFocus(); // greyed: nothing to copy
+            return;
+        }
         if (tool->action == tools::Action::CopyName) {
             clipboard_.setText(name);
         } else if (!linkBase_.empty()) {

@@ -117,6 +117,12 @@ class Page(unittest.TestCase):
         tool = lambda label: self.driver.find_element(  # noqa: E731
             "xpath", "//section//button[normalize-space()='%s']" % label).click()
         self.type("Nickname")
+        # Greyed once the input settles where it would do nothing; Tab still reaches it.
+        tidy = self.driver.find_element("xpath", "//section//button[normalize-space()='Remove unneeded codes']")
+        deadline = time.monotonic() + 10
+        while tidy.get_attribute("aria-disabled") != "true" and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(tidy.get_attribute("aria-disabled"), "true")
         tool("Fire")
         self.assertEqual(self.driver.execute_script(value), "^1Nic^3kna^7me")
         self.assertEqual([(text, color) for _, _, _, text, color in self.preview()],
@@ -134,6 +140,14 @@ class Page(unittest.TestCase):
         tool("Remove colours")
         self.assertEqual(self.driver.execute_script(value), "Nicknameab ^3c")
         tool("Copy the name")
+        # Said in the count's place, and to a screen reader.
+        self.assertEqual(self.driver.find_element("css selector", ".count").text, "Copied")
+        deadline = time.monotonic() + 5
+        while self.driver.execute_script("return document.querySelector('[role=status]').textContent") != "Copied" \
+                and time.monotonic() < deadline:
+            time.sleep(0.02)
+        self.assertEqual(self.driver.execute_script("return document.querySelector('[role=status]').textContent"),
+                         "Copied")
         tool("Copy link")
         self.assertEqual(self.driver.execute_script("return copied"),
                          ["Nicknameab ^3c", "file://%s#Nicknameab%%20%%5E3c" % PAGE])
@@ -264,6 +278,63 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.driver.execute_script(
                     "return [document.getElementById('txtIn').value, document.activeElement.id]"),
                     ["^1^2^3^4^5^6^7^8^9^0", "txtIn"])
+
+    def test_the_strip_is_part_of_the_form_at_every_size(self):
+        from selenium.webdriver.common.keys import Keys
+        for width, height in ((1280, 700), (600, 360), (360, 740), (800, 280)):
+            with self.subTest(width=width, height=height):
+                self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 424})
+                self.addCleanup(self.driver.execute_cdp_cmd, "Emulation.clearDeviceMetricsOverride", {})
+                self.open()
+                layout = self.driver.execute_script("""
+                    const input = document.getElementById('txtIn').getBoundingClientRect();
+                    const tools = Array.from(document.querySelectorAll('.strip .tool'), button => {
+                        button.scrollIntoView({block: 'nearest'});
+                        const r = button.getBoundingClientRect();
+                        const hit = document.elementFromPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+                        return [button.textContent, r.left, r.top, r.right, hit === button];
+                    });
+                    return {input: [input.left, input.right], tools: tools};""")
+                tools = layout["tools"]
+                self.assertEqual(len(tools), 18)
+                for name, left, top, right, reachable in tools:
+                    self.assertTrue(reachable, name)
+                # The strip's edges on the controls'.
+                self.assertAlmostEqual(min(t[1] for t in tools), layout["input"][0], delta=1)
+                self.assertAlmostEqual(max(t[3] for t in tools), layout["input"][1], delta=1)
+                # A grid, with no button alone on a row.
+                rows = collections.Counter(round(t[2]) for t in tools)
+                self.assertGreaterEqual(min(rows.values()), 2, rows)
+                if (width, height) == (800, 280):
+                    # A Tab round trip through the strip, and back: the form wholly in view.
+                    self.driver.execute_script("scrollTo(0, 0)")
+                    for _ in range(13):
+                        self.driver.switch_to.active_element.send_keys(Keys.TAB)
+                    self.assertEqual(self.driver.execute_script("return document.activeElement.className"), "tool")
+                    for _ in range(13):
+                        self.driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
+                    self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "txtIn")
+                    form = self.driver.execute_script(
+                        "const r = document.getElementById('frmMain').getBoundingClientRect();"
+                        "return [r.top, r.bottom, innerHeight]")
+                    self.assertTrue(form[0] >= 0 and form[1] <= form[2], form)
+
+    def test_a_link_that_cannot_be_read_says_so(self):
+        unreadable = "This link holds no name that can be read."
+        value = "return document.getElementById('txtIn').value"
+        self.driver.get("about:blank")
+        open_page(self.driver, "file://" + PAGE + "#abc%")
+        self.assertEqual(self.driver.find_element("css selector", ".count").text, unreadable)
+        self.assertEqual(self.driver.execute_script(value), "")
+        # Changed in the open page, it keeps the name there.
+        self.type("kept")
+        self.driver.execute_script("location.hash = '%zz'")
+        deadline = time.monotonic() + 10
+        while self.driver.find_element("css selector", ".count").text != unreadable and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(self.driver.find_element("css selector", ".count").text, unreadable)
+        self.assertEqual(self.driver.execute_script(value), "kept")
 
     def test_preview_keeps_the_games_colours_whatever_the_browser_does(self):
         # The browser's own darkening of pages with a dark preference, and forced colours.

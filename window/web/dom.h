@@ -22,8 +22,9 @@ void hueprev_dom_add_button(const char *id, int index, int left, int top, int wi
                             int picturePixels, const char *name, const char *description,
                             const char *toolTip);
 void hueprev_dom_bind();
-// The strip below the form: how long the name is, and the name tools, as wide as the form.
-void hueprev_dom_add_strip(const char *label, int width);
+// The strip below the form: how long the name is, and the name tools, in a
+// column as wide as the form, its edges `left` and `right` in from the form's.
+void hueprev_dom_add_strip(const char *label, int width, int left, int right);
 // What an entry of the strip is, in the order of the tools' description.
 enum HueprevToolEntry { kToolItem = 0, kToolGroup = 1, kToolGroupEnd = 2, kToolRowEnd = 3 };
 // In order: a tool's button (`index` is for hueprev_mnuTool_Click), a
@@ -38,8 +39,6 @@ int hueprev_dom_input_selection_end();
 void hueprev_dom_input_select(int start, int end);
 void hueprev_dom_input_replace(const char16_t *text, int length);
 void hueprev_dom_input_focus();
-// How long the name is, in the strip.
-void hueprev_dom_input_count(const char16_t *count, int length);
 // The input's accessible description.
 void hueprev_dom_input_describe(const char16_t *description, int length);
 
@@ -54,6 +53,12 @@ void hueprev_dom_preview_show_position(int position);
 // The preview's accessible description.
 void hueprev_dom_preview_describe(const char16_t *text, int length);
 
-// Calls hueprev_timer_elapsed() `milliseconds` from now, unless started again first.
-void hueprev_dom_timer_start(int milliseconds);
+// Calls hueprev_timer_elapsed(timer) `milliseconds` from now, unless that timer is started again first.
+void hueprev_dom_timer_start(int timer, int milliseconds);
+
+// The strip's status line: how long the name is, or a notice, which
+// `announce` also tells a screen reader at once.
+void hueprev_dom_status_show(const char16_t *text, int length, int announce);
+// Each tool's button by its index: whether it would do anything now.
+void hueprev_dom_tools_enable(const unsigned char *enabled, int count);
 }

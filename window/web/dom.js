@@ -6,7 +6,8 @@ mergeInto(LibraryManager.library, {
     form: null,
     txtIn: null,
     txtOut: null,
-    timer: 0, // the core's one timer
+    timers: [0, 0], // the core's two, by number
+    tools: [], // each tool's button, by its index
     // What moved the focus, as the form's FocusArrival numbers it.
     arrival: {tab: 0, pointer: 1, activation: 2, program: 3},
     // UTF-16 text from the module's memory, unpaired surrogates kept as they are.
@@ -179,6 +180,8 @@ mergeInto(LibraryManager.library, {
       setTimeout(arrive, 0);
     });
     input.addEventListener('blur', function () { _hueprev_txtIn_LostFocus(); });
+    // Back from the strip, the form comes wholly into view, not only the control focused.
+    HP.form.addEventListener('focusin', function () { HP.form.scrollIntoView({block: 'nearest'}); });
     // A link changed in the open page (only its fragment) brings its name.
     window.addEventListener('hashchange', function () { _hueprev_txtIn_LinkChange(); });
     document.addEventListener('selectionchange', function () {
@@ -190,47 +193,68 @@ mergeInto(LibraryManager.library, {
   },
 
   hueprev_dom_add_strip__deps: ['$HP'],
-  hueprev_dom_add_strip: function (label, width) {
+  hueprev_dom_add_strip: function (label, width, left, right) {
     var strip = HP.strip = document.createElement('section');
     strip.className = 'strip';
     strip.setAttribute('aria-label', UTF8ToString(label));
-    strip.style.setProperty('--width', width + 'px');
+    var page = document.getElementById('page');
+    page.style.setProperty('--width', width + 'px');
+    page.style.setProperty('--left', left + 'px');
+    page.style.setProperty('--right', right + 'px');
     var count = document.createElement('p');
     count.className = 'count';
     // Its text node is kept and only its text changes: Chromium ends an undo step
     // of typing whenever a node is added or removed.
     HP.count = count.appendChild(document.createTextNode(''));
     strip.appendChild(count);
+    // Notices, and only they, told to a screen reader: the count changes with every key.
+    var notice = document.createElement('p');
+    notice.className = 'unseen';
+    notice.setAttribute('role', 'status');
+    HP.notice = notice.appendChild(document.createTextNode(''));
+    strip.appendChild(notice);
     document.getElementById('page').appendChild(strip);
-    // The page's heading shows where there is room for the strip.
+    // The page's heading shows where there is room for it.
     document.getElementById('heading').classList.add('shown');
   },
 
   hueprev_dom_add_tool__deps: ['$HP'],
   hueprev_dom_add_tool: function (index, label, entry) {
     var text = UTF8ToString(label);
+    // Where buttons go: the strip, or the last row of the open group.
     HP.into = HP.into || [HP.strip];
-    var into = HP.into[HP.into.length - 1];
+    var row = function () {
+      var made = document.createElement('div');
+      made.className = 'row';
+      HP.into[HP.into.length - 1].appendChild(made);
+      HP.row = made;
+    };
     if (entry === 1) {
       var group = document.createElement('div');
       group.className = 'group';
       group.setAttribute('role', 'group');
       group.setAttribute('aria-label', text);
       var name = document.createElement('span');
+      name.className = 'label';
       name.textContent = text;
       name.setAttribute('aria-hidden', 'true');
       group.appendChild(name);
-      into.appendChild(group);
+      HP.strip.appendChild(group);
       HP.into.push(group);
+      row();
       return;
     }
     if (entry === 2) {
       HP.into.pop();
+      HP.row = null;
       return;
     }
     if (entry === 3) {
-      into.appendChild(document.createElement('span')).className = 'row-end';
+      row();
       return;
+    }
+    if (HP.into.length === 1 && !HP.row) {
+      row();
     }
     var button = document.createElement('button');
     button.type = 'button';
@@ -239,13 +263,31 @@ mergeInto(LibraryManager.library, {
     // As the colour buttons: a press leaves the focus, and the selection, in the input.
     button.addEventListener('mousedown', function (event) { event.preventDefault(); });
     button.addEventListener('click', function () { _hueprev_mnuTool_Click(index); });
-    into.appendChild(button);
+    HP.row.appendChild(button);
+    HP.tools[index] = button;
   },
 
-  hueprev_dom_input_count__deps: ['$HP'],
-  hueprev_dom_input_count: function (count, length) {
-    if (HP.count) {
-      HP.count.data = HP.text(count, length);
+  hueprev_dom_status_show__deps: ['$HP'],
+  hueprev_dom_status_show: function (text, length, announce) {
+    if (!HP.count) {
+      return;
+    }
+    var words = HP.text(text, length);
+    HP.count.data = words;
+    if (announce) {
+      // Emptied first, so that the same notice twice is said twice.
+      HP.notice.data = '';
+      setTimeout(function () { HP.notice.data = words; }, 50);
+    }
+  },
+
+  hueprev_dom_tools_enable__deps: ['$HP'],
+  hueprev_dom_tools_enable: function (enabled, count) {
+    for (var index = 0; index < count; ++index) {
+      // Greyed, yet still reached by Tab, so that a screen reader says it is there.
+      if (HP.tools[index]) {
+        HP.tools[index].setAttribute('aria-disabled', HEAPU8[enabled + index] ? 'false' : 'true');
+      }
     }
   },
 
@@ -371,9 +413,9 @@ mergeInto(LibraryManager.library, {
   },
 
   hueprev_dom_timer_start__deps: ['$HP'],
-  hueprev_dom_timer_start: function (milliseconds) {
-    clearTimeout(HP.timer);
-    HP.timer = setTimeout(function () { _hueprev_timer_elapsed(); }, milliseconds);
+  hueprev_dom_timer_start: function (timer, milliseconds) {
+    clearTimeout(HP.timers[timer]);
+    HP.timers[timer] = setTimeout(function () { _hueprev_timer_elapsed(timer); }, milliseconds);
   },
 
   // Scrolls as little as brings the position into view, as a line edit does.

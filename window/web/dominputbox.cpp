@@ -52,9 +52,9 @@ void DomInputBox::setFocus()
     hueprev_dom_input_focus();
 }
 
-void DomInputBox::showCount(std::u16string_view count)
+void DomInputBox::showCount(std::u16string_view)
 {
-    hueprev_dom_input_count(count.data(), static_cast<int>(count.size()));
+    // The strip's status line shows it, always in view; the input has no tooltip of its own.
 }
 
 void DomInputBox::describe(std::u16string_view description)

@@ -4,6 +4,7 @@
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/language.h"
+#include "window/statusline.h"
 #include "window/timer.h"
 #include "window/tools.h"
 #include "window/web/dom.h"
@@ -20,11 +21,36 @@
 namespace hueprev::web {
 namespace {
 
-// The core's timer on the page's setTimeout.
+// The core's timers on the page's setTimeout, told apart by a number.
 class PageTimer final : public Timer
 {
+public:
+    explicit PageTimer(int id) : id_(id) {}
+
 protected:
-    void schedule(int milliseconds) override { hueprev_dom_timer_start(milliseconds); }
+    void schedule(int milliseconds) override { hueprev_dom_timer_start(id_, milliseconds); }
+
+private:
+    int id_;
+};
+
+// The core's status line in the page's strip.
+class PageStatusLine final : public StatusLine
+{
+public:
+    void show(std::u16string_view words) override
+    {
+        hueprev_dom_status_show(words.data(), static_cast<int>(words.size()), 0);
+    }
+    void announce(std::u16string_view words) override
+    {
+        hueprev_dom_status_show(words.data(), static_cast<int>(words.size()), 1);
+    }
+    void enableTools(const std::vector<bool> &enabled) override
+    {
+        const std::vector<unsigned char> states(enabled.begin(), enabled.end());
+        hueprev_dom_tools_enable(states.data(), static_cast<int>(states.size()));
+    }
 };
 
 // The core's clipboard on the browser's.
@@ -41,9 +67,11 @@ struct FrmMain
 {
     DomInputBox txtIn;
     DomPreviewBox txtOut;
-    PageTimer timer;
+    PageTimer timer{0};
+    PageTimer notice{1};
     PageClipboard clipboard;
-    Form form{txtIn, txtOut, timer, clipboard};
+    PageStatusLine status;
+    Form form{txtIn, txtOut, {timer, notice, clipboard, status}};
 };
 
 FrmMain &window()
@@ -116,7 +144,10 @@ void open()
     hueprev_dom_bind();
 
     // TRANSLATORS: the accessible name of the page's strip of name tools.
-    hueprev_dom_add_strip(translate("Name tools"), pixels(facts::kClientWidth));
+    // Its edges on the controls', which stand in from the form's.
+    const facts::Control &input = facts::controlOf(facts::Kind::InputBox);
+    hueprev_dom_add_strip(translate("Name tools"), pixels(facts::kClientWidth), pixels(input.left),
+                          pixels(facts::kClientWidth - input.left - input.width));
     static_assert(static_cast<int>(tools::Kind::Item) == kToolItem &&
                   static_cast<int>(tools::Kind::Submenu) == kToolGroup &&
                   static_cast<int>(tools::Kind::End) == kToolGroupEnd &&
@@ -178,9 +209,9 @@ EMSCRIPTEN_KEEPALIVE void hueprev_mnuTool_Click(int index)
     }
 }
 
-EMSCRIPTEN_KEEPALIVE void hueprev_timer_elapsed()
+EMSCRIPTEN_KEEPALIVE void hueprev_timer_elapsed(int timer)
 {
-    hueprev::web::window().timer.elapsed();
+    (timer == 0 ? hueprev::web::window().timer : hueprev::web::window().notice).elapsed();
 }
 
 EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_LostFocus()
