@@ -235,9 +235,13 @@ void InputBox::addEditActions(QMenu &menu)
 
 void InputBox::addToolActions(QMenu &menu)
 {
-    addToolMenu(
-        menu, [this](std::size_t index) { tell([index](Form &form) { form.mnuTool_Click(index); }); },
-        [this](std::size_t index) { return form_ != nullptr && form_->toolEnabled(index); });
+    addToolMenu(menu,
+                [this](std::size_t index) { tell([index](Form &form) { form.mnuTool_Click(index); }); });
+}
+
+void InputBox::enableToolActions(QMenu &menu) const
+{
+    enableToolMenu(menu, [this](std::size_t index) { return form_ != nullptr && form_->toolEnabled(index); });
 }
 
 void InputBox::contextMenuEvent(QContextMenuEvent *event)
@@ -247,6 +251,7 @@ void InputBox::contextMenuEvent(QContextMenuEvent *event)
     addEditActions(menu);
     menu.addSeparator();
     addToolActions(menu);
+    enableToolActions(menu);
     menu.exec(event->globalPos());
 }
 

@@ -41,10 +41,11 @@ public:
     void describe(std::u16string_view description) override;
 
     // The box's own edit items (Undo to Select All), enabled as it enables
-    // them, and the name tools, greyed where they would do nothing: for its
-    // context menu and the window's menu bar.
+    // them, and the name tools, greyed where they would do nothing now: for
+    // its context menu and the window's menu bar.
     void addEditActions(QMenu &menu);
     void addToolActions(QMenu &menu);
+    void enableToolActions(QMenu &menu) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -165,17 +165,15 @@ QMenuBar *MainWindow::makeMenuBar()
     auto *bar = new QMenuBar(this);
     bar->setNativeMenuBar(false); // the count stands in it: never moved to a desktop's global menu
     const tools::MenuBarWords words = tools::menuBarWords();
-    // The Edit and Name menus are the input's, made as they open, enabled as they would act now.
+    // The Edit and Name menus are the input's, enabled as they open as they would act now.
     QMenu *edit = bar->addMenu(qstring(words.edit));
     connect(edit, &QMenu::aboutToShow, this, [this, edit] {
         edit->clear();
         txtIn_->addEditActions(*edit);
     });
     QMenu *name = bar->addMenu(qstring(words.name));
-    connect(name, &QMenu::aboutToShow, this, [this, name] {
-        name->clear();
-        txtIn_->addToolActions(*name);
-    });
+    txtIn_->addToolActions(*name);
+    connect(name, &QMenu::aboutToShow, this, [this, name] { txtIn_->enableToolActions(*name); });
     QMenu *help = bar->addMenu(qstring(words.help));
     help->addAction(qstring(words.about), this, &MainWindow::showAbout);
     // F10 opens the bar's first menu, as on other desktops; Qt binds no key to it.

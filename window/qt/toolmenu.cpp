@@ -8,38 +8,46 @@
 
 namespace hueprev {
 
-void addToolMenu(QMenu &menu, const std::function<void(std::size_t)> &chosen,
-                 const std::function<bool(std::size_t)> &enabled)
+void addToolMenu(QMenu &menu, const std::function<void(std::size_t)> &chosen)
 {
-    struct Open
-    {
-        QMenu *menu;
-        bool anyEnabled;
-    };
-    std::vector<Open> open{{&menu, false}};
+    std::vector<QMenu *> open{&menu};
     for (const tools::Entry &entry : tools::entries(tools::Surface::Desktop)) {
         const QString label = QString::fromStdString(entry.label);
         switch (entry.kind) {
-        case tools::Kind::Item: {
-            const bool on = enabled(entry.tool);
+        case tools::Kind::Item:
             open.back()
-                .menu->addAction(label, &menu, [chosen, index = entry.tool] { chosen(index); })
-                ->setEnabled(on);
-            open.back().anyEnabled = open.back().anyEnabled || on;
+                ->addAction(label, &menu, [chosen, index = entry.tool] { chosen(index); })
+                ->setData(QVariant::fromValue(entry.tool));
             break;
-        }
         case tools::Kind::Submenu:
-            open.push_back({open.back().menu->addMenu(label), false});
+            open.push_back(open.back()->addMenu(label));
             break;
         case tools::Kind::End:
-            open.back().menu->setEnabled(open.back().anyEnabled);
             open.pop_back();
             break;
         case tools::Kind::Separator:
-            open.back().menu->addSeparator();
+            open.back()->addSeparator();
             break;
         }
     }
+}
+
+bool enableToolMenu(QMenu &menu, const std::function<bool(std::size_t)> &enabled)
+{
+    bool any = false;
+    for (QAction *action : menu.actions()) {
+        bool on = false;
+        if (QMenu *submenu = action->menu()) {
+            on = enableToolMenu(*submenu, enabled);
+        } else if (action->data().isValid()) {
+            on = enabled(action->data().value<std::size_t>());
+        } else {
+            continue; // a separator, or one of the input's own items
+        }
+        action->setEnabled(on);
+        any = any || on;
+    }
+    return any;
 }
 
 } // namespace hueprev
