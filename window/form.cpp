@@ -186,7 +186,7 @@ void Form::txtIn_Link(std::u16string_view fragment, bool opening)
                 : translate("This link holds no name that can be read.")));
         return;
     }
-    const std::u16string &name = std::get<std::u16string>(found);
+    const auto &name = std::get<std::u16string>(found);
     if (name.empty()) {
         return;
     }
