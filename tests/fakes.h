@@ -120,6 +120,7 @@ public:
         shown = words;
         announced.emplace_back(words);
     }
+    bool showsTools() const override { return true; }
     void enableTools(const std::vector<bool> &states) override { enabled = states; }
 };
 

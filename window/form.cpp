@@ -67,6 +67,8 @@ std::u16string Form::inputDescription() const
 
 void Form::settle()
 {
+    // The tools' states are worked out only where they are shown.
+    toolsUnsaid_ = toolsUnsaid_ && status_.showsTools();
     if (!countUnsaid_ && !toolsUnsaid_ && !preview_.wordsUnsaid()) {
         return;
     }

@@ -15,9 +15,11 @@ public:
     virtual void show(std::u16string_view words) = 0;
     // The same, told to a screen reader at once, as a notice.
     virtual void announce(std::u16string_view words) = 0;
-    // Which tools would change the name now, by their index: on the page,
-    // whose buttons are always in view (a desktop menu asks as it opens).
-    virtual void enableTools(const std::vector<bool> &enabled) = 0;
+    // Whether it shows which tools would do anything: the page's buttons are
+    // always in view, while a desktop menu asks as it opens.
+    virtual bool showsTools() const { return false; }
+    // Which tools would change the name now, by their index, once the input settles.
+    virtual void enableTools(const std::vector<bool> & /*enabled*/) {}
 };
 
 } // namespace hueprev

@@ -22,8 +22,6 @@ public:
         QAccessibleEvent changed(label_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
-    // The menus ask the form as they open.
-    void enableTools(const std::vector<bool> &) override {}
 
 private:
     QLabel *label_;

@@ -46,6 +46,7 @@ public:
     {
         hueprev_dom_status_show(words.data(), static_cast<int>(words.size()), 1);
     }
+    bool showsTools() const override { return true; }
     void enableTools(const std::vector<bool> &enabled) override
     {
         const std::vector<unsigned char> states(enabled.begin(), enabled.end());

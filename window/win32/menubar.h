@@ -27,8 +27,6 @@ public:
 
     void show(std::u16string_view words) override;
     void announce(std::u16string_view words) override;
-    // The menus ask the form as they open.
-    void enableTools(const std::vector<bool> &) override {}
 
 private:
     HWND window_;
