@@ -1,6 +1,6 @@
 #include "window/win32/droptarget.h"
 
-#include "window/win32/clipboard.h"
+#include "window/win32/win32clipboard.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,10 +2,10 @@
 
 #include "window/form.h"
 #include "window/win32/accessible.h"
-#include "window/win32/clipboard.h"
 #include "window/win32/contextmenu.h"
 #include "window/win32/droptarget.h"
 #include "window/win32/wide.h"
+#include "window/win32/win32clipboard.h"
 
 #include <commctrl.h>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "window/form.h"
-#include "window/win32/clipboard.h"
 #include "window/win32/edittextbox.h"
 #include "window/win32/menubar.h"
 #include "window/win32/richpreview.h"
+#include "window/win32/win32clipboard.h"
 #include "window/win32/windowtimer.h"
 
 #include <windows.h>

@@ -15,18 +15,31 @@ namespace {
 struct EditItem
 {
     const char *label;
-    UINT message; // 0: a separator
+    UINT message;    // 0: a separator
+    const char *key; // its shortcut: with Ctrl, or alone
+    bool withCtrl = true;
 };
 constexpr EditItem kEditItems[] = {
-    {translatable("&Undo"), EM_UNDO},
-    {nullptr, 0},
-    {translatable("Cu&t"), WM_CUT},
-    {translatable("&Copy"), WM_COPY},
-    {translatable("&Paste"), WM_PASTE},
-    {translatable("&Delete"), WM_CLEAR},
-    {nullptr, 0},
-    {translatable("Select &All"), EM_SETSEL},
+    {translatable("&Undo"), EM_UNDO, "Z"},
+    {nullptr, 0, nullptr},
+    {translatable("Cu&t"), WM_CUT, "X"},
+    {translatable("&Copy"), WM_COPY, "C"},
+    {translatable("&Paste"), WM_PASTE, "V"},
+    // TRANSLATORS: the Delete key as a menu names it.
+    {translatable("&Delete"), WM_CLEAR, translatable("Del"), false},
+    {nullptr, 0, nullptr},
+    {translatable("Select &All"), EM_SETSEL, "A"},
 };
+
+// An item's words and, after a tab, its shortcut, in the keyboard's words ("Strg+Z").
+std::string labelOf(const EditItem &item)
+{
+    // TRANSLATORS: the Ctrl key as a menu names it in a shortcut.
+    const std::string key =
+        item.withCtrl ? std::string(translate("Ctrl")) + "+" + item.key : translate(item.key);
+    return std::string(translate(item.label)) + "\t" + key;
+}
+
 bool enabled(HWND edit, UINT message)
 {
     DWORD start = 0;
@@ -57,7 +70,7 @@ bool appendEditItems(HMENU menu)
 {
     for (const EditItem &item : kEditItems) {
         const bool made = item.message == 0 ? AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) != FALSE
-                                            : append(menu, MF_STRING, item.message, translate(item.label));
+                                            : append(menu, MF_STRING, item.message, labelOf(item));
         if (!made) {
             return false;
         }

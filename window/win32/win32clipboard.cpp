@@ -1,4 +1,4 @@
-#include "window/win32/clipboard.h"
+#include "window/win32/win32clipboard.h"
 
 #include <algorithm>
 
