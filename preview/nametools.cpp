@@ -102,12 +102,13 @@ std::u16string tidied(std::u16string_view name, std::size_t from, std::size_t to
 
 // The range rewritten as `out`, ending so that the text after it keeps its
 // colour, and tidied: none when nothing changes.
-std::optional<NameEdit> rewrite(std::u16string_view name, NameRange range, std::u16string out, int last)
+std::optional<NameEdit> rewrite(std::u16string_view name, const Starts &starts, NameRange range,
+                                std::u16string out, int last)
 {
     const std::u16string_view rest = name.substr(range.to);
     const int after = colorAt(name, range.to);
     const std::u16string_view before = out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
-    if ((after != last && showsFrom(name, letterStarts(name), range.to)) || wouldJoin(before, rest)) {
+    if ((after != last && showsFrom(name, starts, range.to)) || wouldJoin(before, rest)) {
         out += colorCode(after);
     }
     const std::size_t length = out.size();
@@ -244,7 +245,7 @@ std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from,
         out += text;
         leftInBand -= isBlankLetter ? 0 : 1;
     });
-    return rewrite(name, range, std::move(out), last);
+    return rewrite(name, starts, range, std::move(out), last);
 }
 
 std::optional<NameEdit> removeColors(std::u16string_view name, std::size_t from, std::size_t to)
