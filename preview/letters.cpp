@@ -70,6 +70,14 @@ std::size_t countLetters(std::u16string_view text, Codes codes)
     return letters;
 }
 
+std::vector<std::uint8_t> letterStarts(std::u16string_view text, Codes codes)
+{
+    std::vector<std::uint8_t> starts(text.size() + 1, 0);
+    starts[text.size()] = 1;
+    forEachShownUnit(text, codes, [&](std::size_t at, bool letter) { starts[at] = letter ? 1 : 0; });
+    return starts;
+}
+
 ShownRange wholeLetters(std::u16string_view name, ShownRange range)
 {
     // The last letter start and the last character start at or before each edge.

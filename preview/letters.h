@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 // What a player sees as one letter: a Unicode extended grapheme cluster (a
 // letter with its marks, an emoji with its modifiers and joiners, a flag).
@@ -42,7 +43,14 @@ struct BreakRange
 // Generated from Unicode's data files by make_letters.py, sorted.
 extern const BreakRange kBreakRanges[];
 extern const std::size_t kBreakRangeCount;
+extern const char *const kUnicodeVersion;
 } // namespace detail
+
+// The Unicode version of the data the letters' table was made from ("15.0.0").
+inline const char *unicodeVersion()
+{
+    return detail::kUnicodeVersion;
+}
 
 // Where letters start, told one code point at a time, each after those before it.
 class LetterBreaker
@@ -84,7 +92,7 @@ template <typename Visit> void forEachShownUnit(std::u16string_view text, Codes 
         std::size_t low = isHighSurrogate(unit) ? shownFrom(at + 1) : text.size();
         char32_t codePoint = unit;
         if (low < text.size() && isLowSurrogate(text[low])) {
-            codePoint = 0x10000 + ((char32_t{unit} - 0xD800) << 10U) + (text[low] - 0xDC00U);
+            codePoint = codePointOf(unit, text[low]);
         } else {
             low = text.size();
         }
@@ -96,6 +104,10 @@ template <typename Visit> void forEachShownUnit(std::u16string_view text, Codes 
         at = shownFrom(at + 1);
     }
 }
+
+// Where the text's shown letters start: starts[i] is 1 for a letter that
+// starts at text[i], and starts[text.size()] is 1.
+std::vector<std::uint8_t> letterStarts(std::u16string_view text, Codes codes);
 
 // How many letters the text shows.
 std::size_t countLetters(std::u16string_view text, Codes codes);

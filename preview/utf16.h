@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace hueprev {
@@ -12,6 +13,23 @@ constexpr bool isHighSurrogate(char16_t c)
 constexpr bool isLowSurrogate(char16_t c)
 {
     return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The code point a surrogate pair stands for.
+constexpr char32_t codePointOf(char16_t high, char16_t low)
+{
+    return 0x10000 + ((char32_t{high} - 0xD800) << 10U) + (char32_t{low} - 0xDC00);
+}
+
+// Appends a code point: a surrogate pair above U+FFFF.
+inline void appendUtf16(std::u16string &out, char32_t code)
+{
+    if (code >= 0x10000) {
+        out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10U));
+        out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FFU));
+    } else {
+        out += static_cast<char16_t>(code);
+    }
 }
 
 // Whether a cut before text[at] would part a surrogate pair.

@@ -1,10 +1,13 @@
 #include "window/language.h"
 
+#include "preview/utf16.h"
+#include "preview/utf8.h"
 #include "window/catalogues.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
 
 namespace hueprev {
 
@@ -116,20 +119,9 @@ std::u16string utf16(std::string_view utf8)
 {
     std::u16string out;
     for (std::size_t at = 0; at < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[at]);
-        const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        char32_t code = extra == 0 ? lead : lead & (0x3FU >> extra);
-        for (int i = 1; i <= extra && at + i < utf8.size(); ++i) {
-            code = (code << 6U) | (static_cast<unsigned char>(utf8[at + i]) & 0x3FU);
-        }
-        at += static_cast<std::size_t>(extra) + 1;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (code >> 10U));
-            out += static_cast<char16_t>(0xDC00 + (code & 0x3FFU));
-        } else {
-            out += static_cast<char16_t>(code);
-        }
+        const std::optional<Utf8Char> next = decodeUtf8(utf8, at);
+        appendUtf16(out, next ? next->code : U'\uFFFD');
+        at += next ? next->length : 1;
     }
     return out;
 }

@@ -1,9 +1,10 @@
 #include "window/namelink.h"
 
 #include "preview/utf16.h"
+#include "preview/utf8.h"
 
 #include <algorithm>
-#include <array>
+#include <optional>
 
 namespace hueprev {
 
@@ -15,34 +16,21 @@ bool unreserved(char32_t c)
            std::u32string_view(U"-_.!~*'()").find(c) != std::u32string_view::npos;
 }
 
-void appendUtf8(std::string &out, char32_t code)
+// The code point percent-encoded as encodeURIComponent does.
+void appendEncoded(std::string &out, char32_t code)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::array<unsigned char, 4> bytes{};
-    std::size_t count = 0;
-    if (code < 0x80) {
-        bytes[count++] = static_cast<unsigned char>(code);
-    } else if (code < 0x800) {
-        bytes[count++] = static_cast<unsigned char>(0xC0 | (code >> 6U));
-        bytes[count++] = static_cast<unsigned char>(0x80 | (code & 0x3FU));
-    } else if (code < 0x10000) {
-        bytes[count++] = static_cast<unsigned char>(0xE0 | (code >> 12U));
-        bytes[count++] = static_cast<unsigned char>(0x80 | ((code >> 6U) & 0x3FU));
-        bytes[count++] = static_cast<unsigned char>(0x80 | (code & 0x3FU));
-    } else {
-        bytes[count++] = static_cast<unsigned char>(0xF0 | (code >> 18U));
-        bytes[count++] = static_cast<unsigned char>(0x80 | ((code >> 12U) & 0x3FU));
-        bytes[count++] = static_cast<unsigned char>(0x80 | ((code >> 6U) & 0x3FU));
-        bytes[count++] = static_cast<unsigned char>(0x80 | (code & 0x3FU));
+    if (code < 0x80 && unreserved(code)) {
+        out += static_cast<char>(code);
+        return;
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        if (count == 1 && unreserved(code)) {
-            out += static_cast<char>(code);
-        } else {
-            out += '%';
-            out += kHex[bytes[i] >> 4U];
-            out += kHex[bytes[i] & 0xFU];
-        }
+    std::string bytes;
+    appendUtf8(bytes, code);
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        out += '%';
+        out += kHex[value >> 4U];
+        out += kHex[value & 0xFU];
     }
 }
 
@@ -87,12 +75,12 @@ std::string linkFragment(std::u16string_view name)
     for (std::size_t at = 0; at < name.size(); ++at) {
         char32_t code = name[at];
         if (splitsPair(name, at + 1)) {
-            code = 0x10000 + ((code - 0xD800) << 10U) + (name[at + 1] - 0xDC00);
+            code = codePointOf(name[at], name[at + 1]);
             ++at;
         } else if (isHighSurrogate(name[at]) || isLowSurrogate(name[at])) {
             code = 0xFFFD;
         }
-        appendUtf8(out, code);
+        appendEncoded(out, code);
     }
     return out;
 }
@@ -110,38 +98,15 @@ std::variant<std::u16string, LinkError> nameFromFragment(std::string_view fragme
     }
     std::u16string name;
     for (std::size_t at = 0; at < bytes->size();) {
-        const auto lead = static_cast<unsigned char>((*bytes)[at]);
-        const std::size_t extra = lead < 0x80                   ? 0
-                                  : lead >= 0xC2 && lead < 0xE0 ? 1
-                                  : lead >= 0xE0 && lead < 0xF0 ? 2
-                                  : lead >= 0xF0 && lead < 0xF5 ? 3
-                                                                : 4;
-        if (extra == 4 || at + extra >= bytes->size()) {
+        const std::optional<Utf8Char> next = decodeUtf8(*bytes, at);
+        if (!next) {
             return LinkError::Unreadable;
         }
-        char32_t code = extra == 0 ? lead : lead & (0x3FU >> extra);
-        for (std::size_t i = 1; i <= extra; ++i) {
-            const auto next = static_cast<unsigned char>((*bytes)[at + i]);
-            if ((next & 0xC0U) != 0x80) {
-                return LinkError::Unreadable;
-            }
-            code = (code << 6U) | (next & 0x3FU);
-        }
-        const bool overlong = (extra == 2 && code < 0x800) || (extra == 3 && code < 0x10000);
-        if (overlong || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return LinkError::Unreadable;
-        }
-        const std::size_t units = code >= 0x10000 ? 2 : 1;
-        if (name.size() + units > kLinkNameLimit) {
+        if (name.size() + (next->code >= 0x10000 ? 2 : 1) > kLinkNameLimit) {
             return LinkError::TooLong;
         }
-        if (units == 2) {
-            name += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10U));
-            name += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FFU));
-        } else {
-            name += static_cast<char16_t>(code);
-        }
-        at += extra + 1;
+        appendUtf16(name, next->code);
+        at += next->length;
     }
     return name;
 }
