@@ -45,14 +45,11 @@ int colorAt(std::u16string_view name, std::size_t at)
     return color;
 }
 
-// Where the name's shown letters start: at[i] for a letter starting at name[i].
+// Where the name's shown letters start, its codes passed over.
 using Starts = std::vector<std::uint8_t>;
 Starts letterStarts(std::u16string_view name)
 {
-    Starts starts(name.size() + 1, 0);
-    starts[name.size()] = 1;
-    forEachShownUnit(name, Codes::Hidden, [&](std::size_t at, bool letter) { starts[at] = letter ? 1 : 0; });
-    return starts;
+    return letterStarts(name, Codes::Hidden);
 }
 
 // The first position from `at` that is not a code.
@@ -143,15 +140,8 @@ std::optional<NameEdit> removeUnneededCodes(std::u16string_view name)
 }
 
 namespace {
-NameRange takenWith(std::u16string_view name, const Starts &starts, std::size_t from, std::size_t to);
-} // namespace
-
-NameRange rangeTaken(std::u16string_view name, std::size_t from, std::size_t to)
-{
-    return takenWith(name, letterStarts(name), from, to);
-}
-
-namespace {
+// The range a tool takes for [from, to): widened to whole codes and letters,
+// and over the codes (and blanks between them) at its edges, which it rewrites.
 NameRange takenWith(std::u16string_view name, const Starts &starts, std::size_t from, std::size_t to)
 {
     to = std::min(to, name.size());

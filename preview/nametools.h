@@ -37,18 +37,17 @@ struct NameEdit
 // stays. Acts on the whole name; none when there is nothing to drop.
 std::optional<NameEdit> removeUnneededCodes(std::u16string_view name);
 
-// The range a tool takes for [from, to): widened to whole codes and letters,
-// and over the codes (and blanks between them) at its edges, which it rewrites.
+// A range of a name, [from, to).
 struct NameRange
 {
     std::size_t from;
     std::size_t to;
 };
-NameRange rangeTaken(std::u16string_view name, std::size_t from, std::size_t to);
 
 // Colours the letters of the range in bands of `colors` as even as the
 // letters allow (the first bands one longer), blanks left as they are; the
-// text after the range keeps its colour. The edit replaces rangeTaken().
+// text after the range keeps its colour. The edit replaces the range widened
+// to whole codes and letters and over the codes (and blanks between them) at its edges.
 std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
                                      std::span<const int> colors);
 

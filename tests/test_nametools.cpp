@@ -153,8 +153,11 @@ TEST_F(NameToolProperties, EveryToolKeepsItsPromises)
             ASSERT_EQ(toolBreaks(name, from, to, colorLetters(name, from, to, colors), colors), "")
                 << printable(name) << " " << fadeName(fade);
         }
-        ASSERT_EQ(toolBreaks(name, from, to, colorLetters(name, from, to, kGreen), kGreen), "")
-            << printable(name);
+        for (int index = 0; index < kColorCount; ++index) {
+            const int alone[] = {index};
+            ASSERT_EQ(toolBreaks(name, from, to, colorLetters(name, from, to, alone), alone), "")
+                << printable(name) << " in " << index;
+        }
         ASSERT_EQ(toolBreaks(name, from, to, removeColors(name, from, to), kWhite), "") << printable(name);
         ASSERT_EQ(toolBreaks(name, 0, 0, removeUnneededCodes(name), {}), "") << printable(name);
     }

@@ -20,11 +20,9 @@ std::u16string nameOf(ColorValue color)
 std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::size_t eachSide)
 {
     const std::u16string &text = runs.text();
-    std::vector<bool> starts(text.size() + 1, false);
-    starts[text.size()] = true;
-    forEachShownUnit(text, Codes::Shown, [&](std::size_t at, bool letter) { starts[at] = letter; });
+    const std::vector<std::uint8_t> starts = letterStarts(text, Codes::Shown);
     const auto nextLetter = [&](std::size_t at) {
-        while (!starts[at]) {
+        while (starts[at] == 0) {
             ++at;
         }
         return at;
@@ -32,7 +30,7 @@ std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::siz
     // Whole letters only: a letter cut by an edge is left out.
     const std::size_t from = nextLetter(std::min(caret > eachSide ? caret - eachSide : 0, text.size()));
     std::size_t to = std::min(caret + eachSide, text.size());
-    while (!starts[to]) {
+    while (starts[to] == 0) {
         --to;
     }
     std::u16string words;
