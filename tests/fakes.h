@@ -14,18 +14,23 @@
 
 namespace hueprev::testing {
 
-// The text-box model as the platform controls keep it, with nothing on screen.
-// It records the calls that change it, in order, such as "SelStart 2",
-// "SelLength 3", "SelText ^1" and "SetFocus".
+// The text-box model as the platform controls keep it, with nothing on
+// screen, and an undo history as theirs is: each SelText one step, which
+// undo takes back with the text it replaced selected.
 class FakeTextBox final : public TextBox
 {
 public:
+    struct Step
+    {
+        std::u16string before;
+        int from, length; // what the edit replaced
+    };
     std::u16string value;
     int start = 0;
     int selected = 0;
     bool caretAtStart = false; // a selection made backwards
     bool focused = false;
-    std::vector<std::string> calls;
+    std::vector<Step> history;
     mutable int reads = 0; // times the whole text was read
 
     std::u16string text() const override
@@ -39,38 +44,40 @@ public:
     int caret() const override { return caretAtStart ? start : start + selected; }
     void setSelStart(int position) override
     {
-        calls.push_back("SelStart " + std::to_string(position));
         start = std::clamp(position, 0, static_cast<int>(value.size()));
         selected = 0;
         caretAtStart = false;
     }
     void setSelLength(int count) override
     {
-        calls.push_back("SelLength " + std::to_string(count));
         selected = std::clamp(count, 0, static_cast<int>(value.size()) - start);
     }
     void setSelText(std::u16string_view text) override
     {
-        calls.push_back("SelText " + std::string(text.begin(), text.end()));
+        history.push_back({value, start, selected});
         value.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(selected), text);
         start += static_cast<int>(text.size());
         selected = 0;
     }
-    void setFocus() override
-    {
-        calls.push_back("SetFocus");
-        focused = true;
-    }
+    void setFocus() override { focused = true; }
     void showCount(std::u16string_view words) override { count = words; }
     void describe(std::u16string_view description) override { described = description; }
     std::u16string count, described;
 
-    // As a player would leave it, without a call being recorded.
+    // As a player would leave it.
     void select(std::u16string_view text, int from, int count)
     {
         value = text;
         start = from;
         selected = count;
+    }
+    void undo()
+    {
+        if (!history.empty()) {
+            const Step step = history.back();
+            history.pop_back();
+            select(step.before, step.from, step.length);
+        }
     }
 };
 

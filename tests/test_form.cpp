@@ -3,6 +3,7 @@
 #include "tests/fakes.h"
 #include "tests/recordingsink.h"
 #include "window/form.h"
+#include "window/menus.h"
 #include "window/namelink.h"
 #include "window/speech.h"
 #include "window/tools.h"
@@ -16,7 +17,21 @@
 namespace hueprev::testing {
 namespace {
 
-using Calls = std::vector<std::string>;
+// What the player sees in the input: the name and its selection.
+struct Shown
+{
+    std::u16string text;
+    int start, length;
+    bool operator==(const Shown &) const = default;
+};
+std::ostream &operator<<(std::ostream &out, const Shown &shown)
+{
+    return out << printable(shown.text) << " [" << shown.start << ", +" << shown.length << "]";
+}
+Shown shown(const FakeTextBox &box)
+{
+    return {box.value, box.start, box.selected};
+}
 
 // A form on fakes, the input holding `text` with a selection the player made.
 struct Window
@@ -30,6 +45,12 @@ struct Window
     Form form{txtIn, txtOut, {timer, notice, clipboard, status}};
 
     Window(std::u16string_view text, int start, int length) { txtIn.select(text, start, length); }
+    // The focus went to a button, and the control let its selection go, as QLineEdit does.
+    void focusToAButton()
+    {
+        form.txtIn_LostFocus();
+        txtIn.select(txtIn.value, txtIn.caret(), 0);
+    }
 };
 
 TEST(Form, ColourButtonWritesItsCodeOverTheSelection)
@@ -41,35 +62,28 @@ TEST(Form, ColourButtonWritesItsCodeOverTheSelection)
         int start, length, index;
         bool focusLeft; // the button was reached by Tab, with this selection in the input
         std::u16string after;
-        Calls calls;
     };
     const Case cases[] = {
-        {"into_empty", u"", 0, 0, 1, false, u"^1", {"SelText ^1", "SetFocus"}},
-        {"at_the_caret", u"ab", 1, 0, 4, false, u"a^4b", {"SelText ^4", "SetFocus"}},
-        {"at_the_end", u"ab", 2, 0, 0, false, u"ab^0", {"SelText ^0", "SetFocus"}},
-        {"over_the_selection", u"abcd", 1, 2, 9, false, u"a^9d", {"SelText ^9", "SetFocus"}},
-        {"after_a_code", u"^1", 2, 0, 1, false, u"^1^1", {"SelText ^1", "SetFocus"}},
+        {"into_empty", u"", 0, 0, 1, false, u"^1"},
+        {"at_the_caret", u"ab", 1, 0, 4, false, u"a^4b"},
+        {"at_the_end", u"ab", 2, 0, 0, false, u"ab^0"},
+        {"over_the_selection", u"abcd", 1, 2, 9, false, u"a^9d"},
+        {"after_a_code", u"^1", 2, 0, 1, false, u"^1^1"},
         // The control may have let its selection go with the focus: it is put back first.
-        {"kept_over_a_tab",
-         u"abcd",
-         1,
-         2,
-         5,
-         true,
-         u"a^5d",
-         {"SelStart 1", "SelLength 2", "SelText ^5", "SetFocus"}},
-        {"caret_over_a_tab", u"abcd", 3, 0, 2, true, u"abc^2d", {"SelText ^2", "SetFocus"}},
+        {"kept_over_a_tab", u"abcd", 1, 2, 5, true, u"a^5d"},
+        {"caret_over_a_tab", u"abcd", 3, 0, 2, true, u"abc^2d"},
     };
     for (const Case &c : cases) {
         Window w(c.text, c.start, c.length);
         if (c.focusLeft) {
-            w.form.txtIn_LostFocus();
-            w.txtIn.select(c.text, w.txtIn.caret(), 0); // as QLineEdit deselects on losing it
+            w.focusToAButton();
         }
         w.form.cmdAddColor_Click(c.index);
-        EXPECT_EQ(w.txtIn.value, c.after) << c.name;
-        EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
-        EXPECT_EQ(w.txtIn.caret(), c.start + 2) << c.name << ": the caret after the code";
+        EXPECT_EQ(shown(w.txtIn), (Shown{c.after, c.start + 2, 0})) << c.name << ": the caret after the code";
+        EXPECT_TRUE(w.txtIn.focused) << c.name;
+        w.txtIn.undo();
+        EXPECT_EQ(shown(w.txtIn), (Shown{c.text, c.start, c.length})) << c.name << ": undone";
+        EXPECT_TRUE(w.txtIn.history.empty()) << c.name << ": one step";
     }
 }
 
@@ -126,22 +140,23 @@ TEST(Form, EnterSelectsTheWholeNameAndIsConsumed)
         const char *name;
         std::u16string text;
         char16_t key;
-        Calls calls;
+        bool consumed;
     };
     const Case cases[] = {
-        {"enter", u"^1Name", u'\r', {"SelStart 0", "SelLength 6"}},
-        {"enter_on_empty", u"", u'\r', {"SelStart 0", "SelLength 0"}},
-        {"line_feed_is_not_enter", u"ab", u'\n', {}},
-        {"letter", u"ab", u'x', {}},
-        {"caret", u"ab", u'^', {}},
+        {"enter", u"^1Name", u'\r', true},
+        {"enter_on_empty", u"", u'\r', true},
+        {"line_feed_is_not_enter", u"ab", u'\n', false},
+        {"letter", u"ab", u'x', false},
+        {"caret", u"ab", u'^', false},
     };
     for (const Case &c : cases) {
-        Window w(c.text, 1, 0);
+        Window w(c.text, 0, 0);
         char16_t key = c.key;
         w.form.txtIn_KeyPress(key);
-        EXPECT_EQ(key, c.calls.empty() ? c.key : 0) << c.name;
-        EXPECT_EQ(w.txtIn.value, c.text) << c.name;
-        EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
+        EXPECT_EQ(key, c.consumed ? 0 : c.key) << c.name;
+        const int all = static_cast<int>(c.text.size());
+        EXPECT_EQ(shown(w.txtIn), (Shown{c.text, 0, c.consumed ? all : 0})) << c.name;
+        EXPECT_TRUE(w.txtIn.history.empty()) << c.name << ": the name is not edited";
     }
 }
 
@@ -169,17 +184,14 @@ TEST(Form, PasteAndDropJoinTheLinesAsOneEdit)
         Window w(c.text, c.start, c.length);
         w.form.txtIn_Paste(c.clip ? std::optional<std::u16string_view>(*c.clip) : std::nullopt);
         EXPECT_EQ(w.txtIn.value, c.after) << c.name;
-        EXPECT_EQ(std::count_if(w.txtIn.calls.begin(), w.txtIn.calls.end(),
-                                [](const std::string &call) { return call.starts_with("SelText"); }),
-                  c.edits)
-            << c.name;
+        EXPECT_EQ(w.txtIn.history.size(), static_cast<std::size_t>(c.edits)) << c.name;
     }
 
     // A drop lands where it was dropped, joined as a paste is, and takes the focus.
     Window dropped(u"abcd", 0, 4);
     dropped.form.txtIn_Drop(u"x\ny", 2);
-    EXPECT_EQ(dropped.txtIn.value, u"abx ycd");
-    EXPECT_EQ(dropped.txtIn.calls, (Calls{"SelStart 2", "SelText x y", "SetFocus"}));
+    EXPECT_EQ(shown(dropped.txtIn), (Shown{u"abx ycd", 5, 0}));
+    EXPECT_TRUE(dropped.txtIn.focused);
     dropped.form.txtIn_Drop(u"", 0);
     EXPECT_EQ(dropped.txtIn.value, u"abx ycd");
 }
@@ -204,8 +216,8 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
         int start, length;
         bool focusLeft; // reached from the page's button, the selection kept
         std::size_t tool;
-        std::u16string after;
-        Calls calls;
+        Shown after;
+        Shown undone; // what undo gives back: the name, with the range the tool took selected
     };
     const Case cases[] = {
         {"fire_on_the_whole_name",
@@ -214,66 +226,76 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
          0,
          false,
          toolIndex("Fire"),
-         u"^1Nic^3kna^7me",
-         {"SelStart 0", "SelLength 8", "SelText ^1Nic^3kna^7me", "SetFocus"}},
+         {u"^1Nic^3kna^7me", 14, 0},
+         {u"Nickname", 0, 8}},
         {"steel_on_the_selection_stays_selected",
          u"abcd",
          1,
          2,
          false,
          toolIndex("Steel"),
-         u"a^9b^7cd",
-         {"SelStart 1", "SelLength 2", "SelText ^9b^7c", "SelStart 1", "SelLength 6", "SetFocus"}},
+         {u"a^9b^7cd", 1, 6},
+         {u"abcd", 1, 2}},
         {"kept_over_a_button",
          u"^1ab^2cd",
          4,
          4,
          true,
          toolIndex("Remove colours"),
-         u"^1ab^7cd",
-         {"SelStart 4", "SelLength 4", "SelStart 4", "SelLength 4", "SelText ^7cd", "SelStart 4",
-          "SelLength 4", "SetFocus"}},
-        {"one_colour",
-         u"ab cd",
+         {u"^1ab^7cd", 4, 4},
+         {u"^1ab^2cd", 4, 4}},
+        {"one_colour", u"ab cd", 3, 2, false, toolIndex("Green"), {u"ab ^2cd", 3, 4}, {u"ab cd", 3, 2}},
+        {"widened_to_its_codes",
+         u"a^1bc",
          3,
          2,
          false,
          toolIndex("Green"),
-         u"ab ^2cd",
-         {"SelStart 3", "SelLength 2", "SelText ^2cd", "SelStart 3", "SelLength 4", "SetFocus"}},
+         {u"a^2bc", 1, 4},
+         {u"a^1bc", 1, 4}},
         {"tidy_takes_the_whole_name",
          u"^7a^1^2b",
          0,
          0,
          false,
          toolIndex("Remove unneeded codes"),
-         u"a^2b",
-         {"SelStart 0", "SelLength 8", "SelText a^2b", "SetFocus"}},
-        {"nothing_to_do", u"ab", 0, 0, false, toolIndex("Remove unneeded codes"), u"ab", {"SetFocus"}},
-        {"copy_whatever_is_selected",
-         u"^1ab",
-         1,
-         1,
-         false,
-         toolIndex("Copy the name"),
-         u"^1ab",
-         {"SetFocus"}},
-        {"no_such_tool", u"ab", 0, 0, false, 1000, u"ab", {}},
-        {"not_an_item", u"ab", 0, 0, false, toolIndex("Colour the letters"), u"ab", {}},
+         {u"a^2b", 4, 0},
+         {u"^7a^1^2b", 0, 8}},
     };
     for (const Case &c : cases) {
         Window w(c.text, c.start, c.length);
+        w.form.txtIn_Change();
         if (c.focusLeft) {
-            w.form.txtIn_LostFocus();
-            w.txtIn.select(c.text, w.txtIn.caret(), 0);
+            w.focusToAButton();
         }
         w.form.mnuTool_Click(c.tool);
-        EXPECT_EQ(w.txtIn.value, c.after) << c.name;
-        EXPECT_EQ(w.txtIn.calls, c.calls) << c.name;
+        EXPECT_EQ(shown(w.txtIn), c.after) << c.name;
+        EXPECT_TRUE(w.txtIn.focused) << c.name;
+        w.txtIn.undo();
+        EXPECT_EQ(shown(w.txtIn), c.undone) << c.name;
+        EXPECT_TRUE(w.txtIn.history.empty()) << c.name << ": one step";
+    }
+    // Nothing to do, nothing to copy, no such tool: the name and its selection stay, and no step is made.
+    const std::pair<std::u16string, std::size_t> idle[] = {{u"ab", toolIndex("Remove unneeded codes")},
+                                                           {u"", toolIndex("Copy the name")},
+                                                           {u"ab", toolIndex("Copy link")},
+                                                           {u"ab", 1000},
+                                                           {u"ab", toolIndex("Colour the letters")}};
+    for (const auto &[text, tool] : idle) {
+        Window w(text, 0, static_cast<int>(text.size()));
+        w.form.txtIn_Change();
+        w.form.mnuTool_Click(tool);
+        EXPECT_EQ(shown(w.txtIn), (Shown{text, 0, static_cast<int>(text.size())})) << tool;
+        EXPECT_TRUE(w.txtIn.history.empty()) << tool;
+        EXPECT_EQ(w.clipboard.text, u"") << tool;
+        EXPECT_TRUE(w.status.announced.empty()) << tool;
     }
     Window copied(u"^1N\u00e9 x", 0, 1);
+    copied.form.txtIn_Change();
     copied.form.mnuTool_Click(toolIndex("Copy the name"));
-    EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x");
+    EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x") << "the whole name, whatever is selected";
+    EXPECT_EQ(shown(copied.txtIn), (Shown{u"^1N\u00e9 x", 0, 1}));
+    EXPECT_TRUE(copied.txtIn.focused);
     copied.form.mnuTool_Click(toolIndex("Copy link"));
     EXPECT_EQ(copied.clipboard.text, u"^1N\u00e9 x") << "no link on the desktop";
     copied.form.setLinkBase(u"https://example.org/hueprev.html");
@@ -282,8 +304,10 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
     // A link brings its name: on opening as a paste, changed in an open page over the whole name.
     Window linked(u"old", 3, 0);
     linked.form.txtIn_Link(u"%5E1a%0Ab", false);
-    EXPECT_EQ(linked.txtIn.value, u"^1a b");
-    EXPECT_EQ(linked.txtIn.calls, (Calls{"SelStart 0", "SelLength 3", "SelText ^1a b"}));
+    EXPECT_EQ(shown(linked.txtIn), (Shown{u"^1a b", 5, 0}));
+    linked.txtIn.undo();
+    EXPECT_EQ(shown(linked.txtIn), (Shown{u"old", 0, 3})) << "one step, over the whole name";
+    linked.form.txtIn_Link(u"%5E1a%0Ab", false);
     linked.form.txtIn_Link(u"abc%", false);
     linked.form.txtIn_Link(u"\u00e9", false);
     linked.form.txtIn_Link(std::u16string(kLinkNameLimit + 1, u'x'), false);
@@ -297,7 +321,7 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
     EXPECT_EQ(copied.status.announced, (std::vector<std::u16string>{u"Copied", u"Copied"}));
     EXPECT_EQ(copied.notice.delay, kNoticeMilliseconds);
     EXPECT_TRUE(copied.notice.elapse());
-    EXPECT_EQ(copied.status.shown, u"Characters: 0, shown: 0");
+    EXPECT_EQ(copied.status.shown, u"Characters: 6, shown: 4");
     // How long the name is, with every change; a screen reader is told once the input settles.
     copied.form.txtIn_Change();
     EXPECT_EQ(copied.status.shown, u"Characters: 6, shown: 4");
@@ -339,6 +363,74 @@ TEST(Form, ToolsAreOfferedExactlyWhenTheyWouldDoSomething)
         EXPECT_EQ(w.status.enabled[index], c.enabled)
             << c.name << ": the page is told once the input settles";
     }
+}
+
+// The entry of a menu that carries this command.
+const menus::Entry *entryOf(const std::vector<menus::Entry> &entries, menus::Command command)
+{
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [&](const menus::Entry &entry) { return entry.command == command; });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+TEST(Form, MenusOfferEachItemAsItWouldActAndHandBackTheEditItems)
+{
+    using menus::Command;
+    struct Case
+    {
+        const char *name;
+        menus::EditState state;
+        Command command;
+        bool linux, windows; // offered there; an item Windows lacks is false
+    };
+    const Case cases[] = {
+        {"undo", {.canUndo = true}, Command::Undo, true, true},
+        {"nothing_to_undo", {}, Command::Undo, false, false},
+        {"redo_only_where_there_is_one", {.canRedo = true}, Command::Redo, true, false},
+        {"cut_a_selection", {.selection = true}, Command::Cut, true, true},
+        {"no_selection_to_copy", {}, Command::Copy, false, false},
+        {"delete_a_selection", {.selection = true}, Command::Delete, true, true},
+        {"paste_text", {.clipboardText = true}, Command::Paste, true, true},
+        {"select_all", {.allSelected = false}, Command::SelectAll, true, true},
+        {"all_selected_already", {.allSelected = true}, Command::SelectAll, false, false},
+    };
+    Window w(u"^1ab", 0, 0);
+    w.form.txtIn_Change();
+    for (const Case &c : cases) {
+        for (const auto &[platform, offered] :
+             {std::pair{menus::Platform::Linux, c.linux}, std::pair{menus::Platform::Windows, c.windows}}) {
+            for (const menus::Menu which : {menus::Menu::Edit, menus::Menu::Context}) {
+                const auto entries = w.form.menu(which, platform, c.state);
+                const menus::Entry *entry = entryOf(entries, c.command);
+                EXPECT_EQ(entry != nullptr && entry->enabled, offered) << c.name;
+            }
+        }
+    }
+    EXPECT_EQ(entryOf(w.form.menu(menus::Menu::Edit, menus::Platform::Windows), Command::Redo), nullptr);
+    // The colours' submenu is greyed exactly when every tool in it is.
+    const auto submenu = [](Window &window) {
+        const auto entries = window.form.menu(menus::Menu::Name, menus::Platform::Linux);
+        return std::find_if(entries.begin(), entries.end(),
+                            [](const menus::Entry &entry) { return entry.kind == tools::Kind::Submenu; })
+            ->enabled;
+    };
+    Window empty(u"", 0, 0);
+    empty.form.txtIn_Change();
+    EXPECT_FALSE(submenu(empty));
+    EXPECT_TRUE(submenu(w));
+    // An edit item is the front-end's to carry out; a tool is the form's.
+    EXPECT_EQ(w.form.mnu_Click(Command::Undo), Command::Undo);
+    EXPECT_EQ(w.txtIn.value, u"^1ab");
+    EXPECT_EQ(w.form.mnu_Click(menus::toolCommand(toolIndex("Remove colours"))), std::nullopt);
+    EXPECT_EQ(w.txtIn.value, u"ab");
+    // The page's strip: its rows as even as they can be, five at the most.
+    std::vector<std::size_t> rows;
+    for (const menus::Entry &entry : w.form.menu(menus::Menu::Strip, menus::Platform::Page)) {
+        if (entry.kind == tools::Kind::Separator) {
+            rows.push_back(entry.columns);
+        }
+    }
+    EXPECT_EQ(rows, (std::vector<std::size_t>{2, 2, 4, 5, 5}));
 }
 
 TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)

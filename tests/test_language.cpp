@@ -4,6 +4,7 @@
 #include "window/catalogues.h"
 #include "window/facts.h"
 #include "window/language.h"
+#include "window/menus.h"
 #include "window/speech.h"
 #include "window/tools.h"
 
@@ -113,6 +114,25 @@ char16_t accessKey(const std::string &label)
     return c;
 }
 
+// Each menu's labels as shown: a submenu's own after its parent's.
+std::vector<std::vector<std::string>> menuLabels(const std::vector<menus::Entry> &entries)
+{
+    std::vector<std::vector<std::string>> found{{}};
+    std::vector<std::size_t> open{0};
+    for (const menus::Entry &entry : entries) {
+        if (entry.kind == tools::Kind::Item || entry.kind == tools::Kind::Submenu) {
+            found[open.back()].push_back(entry.label);
+        }
+        if (entry.kind == tools::Kind::Submenu) {
+            found.emplace_back();
+            open.push_back(found.size() - 1);
+        } else if (entry.kind == tools::Kind::End) {
+            open.pop_back();
+        }
+    }
+    return found;
+}
+
 TEST_F(Language, EveryMenuItemHasAnAccessKeyOfItsOwnInEveryLanguage)
 {
     std::vector<std::string> languages{"en"};
@@ -121,32 +141,37 @@ TEST_F(Language, EveryMenuItemHasAnAccessKeyOfItsOwnInEveryLanguage)
         languages.emplace_back(rest.substr(0, comma));
         rest.remove_prefix(std::min(comma + 1, rest.size()));
     }
+    const auto offered = [](std::size_t) { return true; };
     for (const std::string &language : languages) {
         chooseLanguage({language});
-        const tools::MenuBarWords bar = tools::menuBarWords();
-        // The bar, the Help menu, the Name menu and each of its submenus.
-        std::vector<std::vector<std::string>> menus{{bar.edit, bar.name, bar.help}, {bar.about}, {}};
-        std::vector<std::size_t> open{menus.size() - 1};
-        for (const tools::Entry &entry : tools::entries(tools::Surface::Desktop)) {
-            if (entry.kind == tools::Kind::Item || entry.kind == tools::Kind::Submenu) {
-                menus[open.back()].push_back(entry.label);
+        for (const menus::Platform platform : {menus::Platform::Linux, menus::Platform::Windows}) {
+            // The bar, then every menu it opens and the context menu, as each desktop shows them.
+            std::vector<std::vector<std::string>> shown{{}};
+            for (const menus::Title &title : menus::menuBar()) {
+                shown.front().push_back(title.label);
             }
-            if (entry.kind == tools::Kind::Submenu) {
-                menus.emplace_back();
-                open.push_back(menus.size() - 1);
-            } else if (entry.kind == tools::Kind::End) {
-                open.pop_back();
+            for (const menus::Menu menu :
+                 {menus::Menu::Edit, menus::Menu::Name, menus::Menu::Help, menus::Menu::Context}) {
+                const auto labels = menuLabels(menus::assemble(menu, platform, {}, offered));
+                shown.insert(shown.end(), labels.begin(), labels.end());
+            }
+            ASSERT_EQ(shown.size(), 7U) << "the bar, four menus and the colours' submenu twice";
+            for (const std::vector<std::string> &menu : shown) {
+                std::vector<char16_t> keys;
+                for (const std::string &label : menu) {
+                    const char16_t key = accessKey(label);
+                    EXPECT_NE(key, 0) << language << ": " << label;
+                    EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 0)
+                        << language << (platform == menus::Platform::Linux ? " on Linux: " : " on Windows: ")
+                        << label;
+                    keys.push_back(key);
+                }
             }
         }
-        ASSERT_EQ(menus.size(), 4U);
-        for (const std::vector<std::string> &menu : menus) {
-            std::vector<char16_t> keys;
-            for (const std::string &label : menu) {
-                const char16_t key = accessKey(label);
-                EXPECT_NE(key, 0) << language << ": " << label;
-                EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 0) << language << ": " << label;
-                keys.push_back(key);
-            }
+        // The page's buttons have no access keys.
+        for (const menus::Entry &entry :
+             menus::assemble(menus::Menu::Strip, menus::Platform::Page, {}, offered)) {
+            EXPECT_EQ(entry.label.find('&'), std::string::npos) << language << ": " << entry.label;
         }
     }
 }

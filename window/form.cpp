@@ -78,12 +78,9 @@ void Form::settle()
             txtIn_.describe(inputDescription());
         }
         if (std::exchange(toolsUnsaid_, false)) {
-            std::vector<bool> enabled;
-            for (const tools::Entry &entry : tools::entries(tools::Surface::Page)) {
-                if (entry.tool >= enabled.size()) {
-                    enabled.resize(entry.tool + 1, false);
-                }
-                enabled[entry.tool] = entry.kind == tools::Kind::Item && toolEnabled(entry.tool);
+            std::vector<bool> enabled(tools::count());
+            for (std::size_t index = 0; index < enabled.size(); ++index) {
+                enabled[index] = toolEnabled(index);
             }
             status_.enableTools(enabled);
         }
@@ -210,9 +207,11 @@ std::optional<NameEdit> Form::toolEdit(const tools::Tool &tool, std::u16string_v
         return removeColors(name, from, to);
     case tools::Action::ColorLetters:
         return colorLetters(name, from, to, tool.colors);
-    default:
-        return std::nullopt;
+    case tools::Action::CopyName:
+    case tools::Action::CopyLink:
+        break; // they change nothing
     }
+    return std::nullopt;
 }
 
 bool Form::toolEnabled(std::size_t index) const
@@ -228,9 +227,40 @@ bool Form::toolEnabled(std::size_t index) const
         return !name.empty();
     case tools::Action::CopyLink:
         return !name.empty() && !linkBase_.empty();
-    default:
-        return toolEdit(*tool, name, playersSelection()).has_value();
+    case tools::Action::RemoveUnneededCodes:
+    case tools::Action::RemoveColors:
+    case tools::Action::ColorLetters:
+        break;
     }
+    return toolEdit(*tool, name, playersSelection()).has_value();
+}
+
+std::vector<menus::Entry> Form::menu(menus::Menu which, menus::Platform platform,
+                                     const menus::EditState &edit) const
+{
+    return menus::assemble(which, platform, edit, [this](std::size_t index) { return toolEnabled(index); });
+}
+
+std::optional<menus::Command> Form::mnu_Click(menus::Command command)
+{
+    if (const std::optional<std::size_t> tool = menus::toolOf(command)) {
+        mnuTool_Click(*tool);
+        return std::nullopt;
+    }
+    return command;
+}
+
+void Form::copy(tools::Action action, const std::u16string &name)
+{
+    if (action == tools::Action::CopyName) {
+        clipboard_.setText(name);
+    } else {
+        const std::string fragment = linkFragment(name);
+        clipboard_.setText(linkBase_ + u"#" + std::u16string(fragment.begin(), fragment.end()));
+    }
+    // TRANSLATORS: said in place of the name's length for a moment, once a copy is made.
+    status_.announce(utf16(translate("Copied")));
+    notice_.start(kNoticeMilliseconds, [this] { showCount(); });
 }
 
 void Form::mnuTool_Click(std::size_t index)
@@ -239,39 +269,32 @@ void Form::mnuTool_Click(std::size_t index)
     if (!tool) {
         return;
     }
-    const std::u16string name = txtIn_.text();
-    if (tool->action == tools::Action::CopyName || tool->action == tools::Action::CopyLink) {
-        if (name.empty()) {
-            txtIn_.setFocus(); // greyed: nothing to copy
-            return;
-        }
-        if (tool->action == tools::Action::CopyName) {
-            clipboard_.setText(name);
-        } else if (!linkBase_.empty()) {
-            const std::string fragment = linkFragment(name);
-            clipboard_.setText(linkBase_ + u"#" + std::u16string(fragment.begin(), fragment.end()));
-        } else {
-            return;
-        }
-        // TRANSLATORS: said in place of the name's length for a moment, once a copy is made.
-        status_.announce(utf16(translate("Copied")));
-        notice_.start(kNoticeMilliseconds, [this] { showCount(); });
-        restoreKept();
-        txtIn_.setFocus();
-        return;
-    }
     restoreKept();
-    const Selection on = selection();
-    if (const std::optional<NameEdit> edit = toolEdit(*tool, name, on)) {
-        // The whole range in one edit, which the platform's undo gives back selected.
-        txtIn_.setSelStart(static_cast<int>(edit->from));
-        txtIn_.setSelLength(static_cast<int>(edit->length));
-        txtIn_.setSelText(edit->text);
-        // A selection stays on the new text, for the next tool; otherwise the caret ends the name.
-        if (on.length > 0) {
-            txtIn_.setSelStart(static_cast<int>(edit->from));
-            txtIn_.setSelLength(static_cast<int>(edit->text.size()));
+    const std::u16string name = txtIn_.text();
+    switch (tool->action) {
+    case tools::Action::CopyName:
+    case tools::Action::CopyLink:
+        if (toolEnabled(index)) {
+            copy(tool->action, name);
         }
+        break;
+    case tools::Action::RemoveUnneededCodes:
+    case tools::Action::RemoveColors:
+    case tools::Action::ColorLetters: {
+        const Selection on = selection();
+        if (const std::optional<NameEdit> edit = toolEdit(*tool, name, on)) {
+            // The whole range in one edit, which the platform's undo gives back selected.
+            txtIn_.setSelStart(static_cast<int>(edit->from));
+            txtIn_.setSelLength(static_cast<int>(edit->length));
+            txtIn_.setSelText(edit->text);
+            // A selection stays on the new text, for the next tool; otherwise the caret ends the name.
+            if (on.length > 0) {
+                txtIn_.setSelStart(static_cast<int>(edit->from));
+                txtIn_.setSelLength(static_cast<int>(edit->text.size()));
+            }
+        }
+        break;
+    }
     }
     txtIn_.setFocus();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/menus.h"
 #include "window/previewbox.h"
 
 #include <cstddef>
@@ -7,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace hueprev {
 
@@ -14,10 +16,6 @@ class Clipboard;
 class StatusLine;
 class TextBox;
 class Timer;
-
-namespace tools {
-struct Tool;
-}
 
 // What a front-end lends the form besides its two boxes: its timer twice
 // (the settle delay, and how long a notice stays), its clipboard, and the
@@ -79,6 +77,14 @@ public:
     void mnuTool_Click(std::size_t index);
     // Whether that tool would do anything now: change the name, or copy one.
     bool toolEnabled(std::size_t index) const;
+    // A menu as it is to be shown now, each entry enabled as it would act:
+    // the edit items as the front-end finds its input (`edit`), the tools as
+    // toolEnabled() finds them.
+    std::vector<menus::Entry> menu(menus::Menu which, menus::Platform platform,
+                                   const menus::EditState &edit = {}) const;
+    // A menu's item was chosen: a tool is carried out here; an edit item or
+    // About is handed back, for the front-end to carry out on its control.
+    std::optional<menus::Command> mnu_Click(menus::Command command);
     // The name a link brings, in the fragment of the page's address as the
     // browser holds it: on opening as a paste; a link changed in an open page
     // replaces the name, as one undo step.
@@ -97,6 +103,8 @@ private:
     };
 
     Selection selection() const;
+    // Copies the name, or the link to it, and says so.
+    void copy(tools::Action action, const std::u16string &name);
     // What a tool would make of the name, on the selection the player made.
     std::optional<NameEdit> toolEdit(const tools::Tool &tool, std::u16string_view name, Selection on) const;
     Selection playersSelection() const { return kept_ ? *kept_ : selection(); }

@@ -36,19 +36,21 @@ constexpr Row item(Action action, const char *label, bool pageOnly = false)
     return {Kind::Item, action, label, {}, pageOnly};
 }
 
-// Four items, the submenu with the fades, a line and the colours, and its end.
-using Rows = std::array<Row, 4 + kFades.size() + 1 + kColorCount + 2>;
+// The copies, a line, two items, the submenu with the fades, a line and the colours, and its end.
+using Rows = std::array<Row, 2 + 1 + 2 + 1 + kFades.size() + 1 + kColorCount + 1>;
 
 Rows makeRows()
 {
     Rows rows{};
     std::size_t at = 0;
-    // TRANSLATORS: the Name menu; "&" marks each item's access key, unique in the menu.
-    rows[at++] = item(Action::CopyName, translatable("&Copy the name"));
-    // Only the page has an address to share; its buttons stand in pairs, this one beside the copy.
+    // TRANSLATORS: the Name menu, also in the input's context menu; "&" marks
+    // each item's access key, unique in the menu and apart from the edit items'.
+    rows[at++] = item(Action::CopyName, translatable("Copy the &name"));
+    // Only the page has an address to share.
     rows[at++] = item(Action::CopyLink, translatable("Copy link"), true);
-    rows[at++] = item(Action::RemoveUnneededCodes, translatable("Remove &unneeded codes"));
-    rows[at++] = item(Action::RemoveColors, translatable("&Remove colours"));
+    rows[at++] = {Kind::Separator, Action::CopyName, nullptr, {}};
+    rows[at++] = item(Action::RemoveUnneededCodes, translatable("Remove unneeded c&odes"));
+    rows[at++] = item(Action::RemoveColors, translatable("Remove colour&s"));
     rows[at++] = {Kind::Submenu, Action::ColorLetters, translatable("Colour the &letters"), {}};
     for (const Fade fade : kFades) {
         rows[at++] = {Kind::Item, Action::ColorLetters, fadeName(fade), fadeColors(fade)};
@@ -80,6 +82,11 @@ std::optional<Tool> toolAt(std::size_t index)
     return Tool{rows()[index].action, rows()[index].colors};
 }
 
+std::size_t count()
+{
+    return rows().size();
+}
+
 std::vector<Entry> entries(Surface surface)
 {
     std::vector<Entry> out;
@@ -104,14 +111,6 @@ std::string withoutAccessKey(std::string_view label)
         out += label[at];
     }
     return out;
-}
-
-MenuBarWords menuBarWords()
-{
-    // TRANSLATORS: the desktop's menu bar; "&" marks the access keys, unique in the bar.
-    return {translate("&Edit"), translate("&Name"), translate("&Help"),
-            // TRANSLATORS: the Help menu's one item; "&" marks its access key.
-            translate("&About hueprev")};
 }
 
 std::string aboutText(std::string_view version)

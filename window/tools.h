@@ -21,6 +21,8 @@ struct Tool
 
 // The tool an item's index stands for; none for an index that is no item.
 std::optional<Tool> toolAt(std::size_t index);
+// How many indices there are: every tool's is below it.
+std::size_t count();
 
 enum class Kind {
     Item,      // a tool: label, and the index the form takes
@@ -45,15 +47,6 @@ std::vector<Entry> entries(Surface surface);
 // A label as the page shows it: its access key's "&" gone ("&&" is "&").
 std::string withoutAccessKey(std::string_view label);
 
-// The desktop's menu bar: its three menus' titles and the Help menu's item.
-struct MenuBarWords
-{
-    std::string edit;
-    std::string name;
-    std::string help;
-    std::string about;
-};
-MenuBarWords menuBarWords();
 // What the About box says: the name, the version, what it is for, its licence.
 std::string aboutText(std::string_view version);
 

@@ -2,7 +2,7 @@
 
 #include "preview/commonends.h"
 #include "window/form.h"
-#include "window/qt/toolmenu.h"
+#include "window/qt/menubuilder.h"
 #include "window/qt/utf16.h"
 
 #include <QContextMenuEvent>
@@ -209,49 +209,56 @@ void InputBox::mouseReleaseEvent(QMouseEvent *event)
     LongLineEdit::mouseReleaseEvent(event);
 }
 
-void InputBox::addEditActions(QMenu &menu)
+menus::EditState InputBox::editState() const
 {
-    // QLineEdit's own items, in Qt's words, with undo, redo and paste through this box.
-    const auto add = [&](const char *text, QKeySequence::StandardKey key, bool enabled, auto slot) {
-        QString label = QCoreApplication::translate("QLineEdit", text);
-        if (const QKeySequence shortcut(key); !shortcut.isEmpty()) {
-            label += QLatin1Char('\t') + shortcut.toString(QKeySequence::NativeText);
-        }
-        menu.addAction(label, this, slot)->setEnabled(enabled);
-    };
-    const bool selected = hasSelectedText();
-    add("&Undo", QKeySequence::Undo, isUndoAvailable(), [this] { undoOrRedo(&QLineEdit::undo); });
-    add("&Redo", QKeySequence::Redo, isRedoAvailable(), [this] { undoOrRedo(&QLineEdit::redo); });
-    menu.addSeparator();
-    add("Cu&t", QKeySequence::Cut, selected, [this] { cut(); });
-    add("&Copy", QKeySequence::Copy, selected, [this] { copy(); });
-    add("&Paste", QKeySequence::Paste, clipboardText(QClipboard::Clipboard).has_value(),
-        [this] { paste(QClipboard::Clipboard); });
-    add("Delete", QKeySequence::UnknownKey, selected, [this] { del(); });
-    menu.addSeparator();
-    add("Select All", QKeySequence::SelectAll,
-        !QLineEdit::text().isEmpty() && selectedText() != QLineEdit::text(), [this] { selectAll(); });
+    return {isUndoAvailable(), isRedoAvailable(), hasSelectedText(),
+            clipboardText(QClipboard::Clipboard).has_value(), selectedText() == QLineEdit::text()};
 }
 
-void InputBox::addToolActions(QMenu &menu)
+void InputBox::fillMenu(QMenu &menu, menus::Menu which)
 {
-    addToolMenu(menu,
-                [this](std::size_t index) { tell([index](Form &form) { form.mnuTool_Click(index); }); });
+    if (form_ != nullptr) {
+        hueprev::fillMenu(menu, form_->menu(which, menus::Platform::Linux, editState()),
+                          [this](menus::Command command) { choose(command); });
+    }
 }
 
-void InputBox::enableToolActions(QMenu &menu) const
+void InputBox::choose(menus::Command command)
 {
-    enableToolMenu(menu, [this](std::size_t index) { return form_ != nullptr && form_->toolEnabled(index); });
+    const std::optional<menus::Command> own = form_ != nullptr ? form_->mnu_Click(command) : std::nullopt;
+    const std::optional<menus::EditCommand> edit = own ? menus::editOf(*own) : std::nullopt;
+    if (!edit) {
+        return;
+    }
+    switch (*edit) {
+    case menus::EditCommand::Undo:
+        undoOrRedo(&QLineEdit::undo);
+        break;
+    case menus::EditCommand::Redo:
+        undoOrRedo(&QLineEdit::redo);
+        break;
+    case menus::EditCommand::Cut:
+        cut();
+        break;
+    case menus::EditCommand::Copy:
+        copy();
+        break;
+    case menus::EditCommand::Paste:
+        paste(QClipboard::Clipboard);
+        break;
+    case menus::EditCommand::Delete:
+        del();
+        break;
+    case menus::EditCommand::SelectAll:
+        selectAll();
+        break;
+    }
 }
 
 void InputBox::contextMenuEvent(QContextMenuEvent *event)
 {
-    // Qt's own items, then the name tools.
     QMenu menu;
-    addEditActions(menu);
-    menu.addSeparator();
-    addToolActions(menu);
-    enableToolActions(menu);
+    fillMenu(menu, menus::Menu::Context);
     menu.exec(event->globalPos());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/menus.h"
 #include "window/qt/longlineedit.h"
 #include "window/textbox.h"
 
@@ -40,12 +41,13 @@ public:
     void showCount(std::u16string_view count) override;
     void describe(std::u16string_view description) override;
 
-    // The box's own edit items (Undo to Select All), enabled as it enables
-    // them, and the name tools, greyed where they would do nothing now: for
-    // its context menu and the window's menu bar.
-    void addEditActions(QMenu &menu);
-    void addToolActions(QMenu &menu);
-    void enableToolActions(QMenu &menu) const;
+    // What its edit items would act on now.
+    menus::EditState editState() const;
+    // Makes `menu` anew as the form describes it now: the context menu, or
+    // one of the menu bar's.
+    void fillMenu(QMenu &menu, menus::Menu which);
+    // An item of such a menu: the form's, or one of the box's own edit items.
+    void choose(menus::Command command);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

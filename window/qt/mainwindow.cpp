@@ -2,7 +2,9 @@
 
 #include "window/facts.h"
 #include "window/form.h"
+#include "window/menus.h"
 #include "window/qt/inputbox.h"
+#include "window/qt/menubuilder.h"
 #include "window/qt/richtextpreview.h"
 #include "window/tools.h"
 
@@ -157,6 +159,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     form_ = std::make_unique<Form>(*txtIn_, *preview_, Lent{timer_, notice_, clipboard_, *status_});
     txtIn_->bind(*form_);
     form_->start();
+    const QList<QAction *> titles = bar->actions();
+    const std::vector<menus::Title> words = menus::menuBar();
+    for (std::size_t at = 0; at < words.size(); ++at) {
+        fillBarMenu(*titles.at(static_cast<qsizetype>(at))->menu(), words[at].menu);
+    }
     connect(buttons, &QButtonGroup::idClicked, this, [this](int index) { form_->cmdAddColor_Click(index); });
 }
 
@@ -164,29 +171,34 @@ QMenuBar *MainWindow::makeMenuBar()
 {
     auto *bar = new QMenuBar(this);
     bar->setNativeMenuBar(false); // the count stands in it: never moved to a desktop's global menu
-    const tools::MenuBarWords words = tools::menuBarWords();
-    // The Edit and Name menus are the input's, enabled as they open as they would act now.
-    QMenu *edit = bar->addMenu(qstring(words.edit));
-    connect(edit, &QMenu::aboutToShow, this, [this, edit] {
-        edit->clear();
-        txtIn_->addEditActions(*edit);
-    });
-    QMenu *name = bar->addMenu(qstring(words.name));
-    txtIn_->addToolActions(*name);
-    connect(name, &QMenu::aboutToShow, this, [this, name] { txtIn_->enableToolActions(*name); });
-    QMenu *help = bar->addMenu(qstring(words.help));
-    help->addAction(qstring(words.about), this, &MainWindow::showAbout);
+    // Each menu is made anew as it opens, as the form describes it then.
+    for (const menus::Title &title : menus::menuBar()) {
+        QMenu *menu = bar->addMenu(qstring(title.label));
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, menu, which = title.menu] { fillBarMenu(*menu, which); });
+    }
     // F10 opens the bar's first menu, as on other desktops; Qt binds no key to it.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, bar, [bar] { bar->setActiveAction(bar->actions().constFirst()); });
     return bar;
 }
 
+void MainWindow::fillBarMenu(QMenu &menu, menus::Menu which)
+{
+    if (which != menus::Menu::Help) {
+        txtIn_->fillMenu(menu, which);
+        return;
+    }
+    fillMenu(menu, form_->menu(which, menus::Platform::Linux), [this](menus::Command command) {
+        if (form_->mnu_Click(command) == menus::Command::About) {
+            showAbout();
+        }
+    });
+}
+
 void MainWindow::showAbout()
 {
-    const tools::MenuBarWords words = tools::menuBarWords();
-    QMessageBox::about(this, qstring(tools::withoutAccessKey(words.about)),
-                       qstring(tools::aboutText(HUEPREV_VERSION)));
+    QMessageBox::about(this, qstring(menus::aboutTitle()), qstring(tools::aboutText(HUEPREV_VERSION)));
     txtIn_->setFocus();
 }
 

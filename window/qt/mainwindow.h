@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/menus.h"
 #include "window/qt/qtclipboard.h"
 #include "window/qt/qtstatusline.h"
 #include "window/qt/qttimer.h"
@@ -9,6 +10,7 @@
 
 #include <memory>
 
+class QMenu;
 class QMenuBar;
 class QTextEdit;
 
@@ -38,6 +40,7 @@ protected:
 
 private:
     QMenuBar *makeMenuBar();
+    void fillBarMenu(QMenu &menu, menus::Menu which);
     void showAbout();
 
     InputBox *txtIn_ = nullptr;

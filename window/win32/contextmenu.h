@@ -8,10 +8,11 @@ class Form;
 
 namespace hueprev::win32 {
 
-// The input's context menu: the EDIT's own items (Undo, Cut, Copy, Paste,
-// Delete, Select All), enabled as the EDIT enables them, and after them the
-// name tools, the fades in a submenu. `at` is WM_CONTEXTMENU's point, -1
-// for the keyboard (the Menu key, Shift+F10), which opens it at the caret.
-void showContextMenu(HWND edit, LPARAM at, Form &form);
+class EditTextBox;
+
+// The input's context menu, as the form describes it: the EDIT's own items,
+// then the name tools. `at` is WM_CONTEXTMENU's point, -1 for the keyboard
+// (the Menu key, Shift+F10), which opens it at the caret.
+void showContextMenu(EditTextBox &box, LPARAM at, Form &form);
 
 } // namespace hueprev::win32

@@ -138,6 +138,48 @@ void EditTextBox::setSelText(std::u16string_view text)
     SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
 }
 
+menus::EditState EditTextBox::editState() const
+{
+    int from = 0;
+    int to = 0;
+    selection(from, to);
+    return {SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0, false, from != to,
+            IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE, from == 0 && to == length()};
+}
+
+void EditTextBox::choose(menus::Command command, Form &form)
+{
+    const std::optional<menus::Command> own = form.mnu_Click(command);
+    const std::optional<menus::EditCommand> edit = own ? menus::editOf(*own) : std::nullopt;
+    if (!edit) {
+        return;
+    }
+    switch (*edit) {
+    case menus::EditCommand::Undo:
+        SendMessageW(edit_, EM_UNDO, 0, 0);
+        break;
+    case menus::EditCommand::Redo:
+        break; // an EDIT has none, and offers none
+    case menus::EditCommand::Cut:
+        SendMessageW(edit_, WM_CUT, 0, 0);
+        break;
+    case menus::EditCommand::Copy:
+        SendMessageW(edit_, WM_COPY, 0, 0);
+        break;
+    case menus::EditCommand::Paste:
+        SendMessageW(edit_, WM_PASTE, 0, 0);
+        break;
+    case menus::EditCommand::Delete:
+        SendMessageW(edit_, WM_CLEAR, 0, 0);
+        break;
+    case menus::EditCommand::SelectAll:
+        SendMessageW(edit_, EM_SETSEL, 0, -1);
+        form.txtIn_CaretMove();
+        break;
+    }
+    SetFocus(edit_);
+}
+
 void EditTextBox::setFocus()
 {
     SetFocus(edit_);
@@ -205,7 +247,7 @@ LRESULT CALLBACK EditTextBox::subclassProc(HWND window, UINT message, WPARAM wPa
         form.txtIn_LostFocus();
         break;
     case WM_CONTEXTMENU:
-        showContextMenu(window, lParam, form);
+        showContextMenu(box, lParam, form);
         return 0;
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/menus.h"
 #include "window/textbox.h"
 
 #include <windows.h>
@@ -39,6 +40,11 @@ public:
     // In the input's tooltip.
     void showCount(std::u16string_view count) override;
     void describe(std::u16string_view description) override;
+    HWND handle() const { return edit_; }
+    // What its edit items would act on now.
+    menus::EditState editState() const;
+    // A menu's item: the form's, or one of the EDIT's own, carried out by its message.
+    void choose(menus::Command command, Form &form);
     void showFactsIn(HWND toolTips, AccessibleControl *accessible)
     {
         toolTips_ = toolTips;

@@ -147,14 +147,14 @@ LRESULT FrmMain::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return DefWindowProcW(window_, message, wParam, lParam);
     case WM_INITMENUPOPUP:
         if (menuBar_ && form_) {
-            menuBar_->opening(reinterpret_cast<HMENU>(wParam), txtIn_, *form_);
+            menuBar_->opening(reinterpret_cast<HMENU>(wParam), *input_, *form_);
         }
         return 0;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         // From the menu: no control, no notification.
         if (lParam == 0 && HIWORD(wParam) == 0 && menuBar_ && form_ &&
-            menuBar_->command(static_cast<UINT>(id), txtIn_, *form_)) {
+            menuBar_->command(static_cast<UINT>(id), *input_, *form_)) {
             return 0;
         }
         if (id == IDC_INPUT && HIWORD(wParam) == EN_CHANGE) {

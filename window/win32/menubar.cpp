@@ -2,75 +2,64 @@
 
 #include "window/form.h"
 #include "window/tools.h"
+#include "window/win32/edittextbox.h"
 #include "window/win32/menus.h"
 #include "window/win32/wide.h"
 
 namespace hueprev::win32 {
 
 namespace {
-constexpr UINT kAbout = 0x2000;
-constexpr UINT kCount = 0x2001;
+// Above every command's id.
+constexpr UINT kCount = 0x7000;
 // The count: at the bar's right end, in the bar's own colour, never chosen.
 constexpr UINT kCountFlags = MF_STRING | MF_RIGHTJUSTIFY | MF_DISABLED;
-
-bool appendMenu(HMENU bar, HMENU menu, const std::string &title)
-{
-    if (menu == nullptr) {
-        return false;
-    }
-    // Once appended, the menu is the bar's, destroyed with it.
-    if (AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), wide(title).c_str()) == FALSE) {
-        DestroyMenu(menu);
-        return false;
-    }
-    return true;
-}
 } // namespace
 
 MenuBar::MenuBar(HWND window) : window_(window), bar_(CreateMenu())
 {
-    if (bar_ == nullptr) {
-        return;
+    made_ = bar_ != nullptr;
+    for (const menus::Title &title : menus::menuBar()) {
+        HMENU popup = made_ ? CreatePopupMenu() : nullptr;
+        // Once appended, the menu is the bar's, destroyed with it; it is filled as it opens.
+        if (popup != nullptr && AppendMenuW(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                                            wide(title.label).c_str()) == FALSE) {
+            DestroyMenu(popup);
+            popup = nullptr;
+        }
+        made_ = popup != nullptr;
+        popups_.push_back({popup, title.menu});
     }
-    const tools::MenuBarWords words = tools::menuBarWords();
-    edit_ = CreatePopupMenu();
-    name_ = CreatePopupMenu();
-    HMENU help = CreatePopupMenu();
-    const bool filled = edit_ != nullptr && appendEditItems(edit_) && name_ != nullptr &&
-                        appendToolMenu(name_) && help != nullptr &&
-                        AppendMenuW(help, MF_STRING, kAbout, wide(words.about).c_str()) != FALSE;
-    made_ = filled && appendMenu(bar_, edit_, words.edit) && appendMenu(bar_, name_, words.name) &&
-            appendMenu(bar_, help, words.help) && AppendMenuW(bar_, kCountFlags, kCount, L" ") != FALSE &&
-            SetMenu(window_, bar_) != FALSE;
-    if (!made_) {
+    made_ = made_ && AppendMenuW(bar_, kCountFlags, kCount, L" ") != FALSE && SetMenu(window_, bar_) != FALSE;
+    if (!made_ && bar_ != nullptr) {
         DestroyMenu(bar_);
         bar_ = nullptr;
     }
 }
 
-void MenuBar::opening(HMENU menu, HWND edit, const Form &form) const
+void MenuBar::opening(HMENU menu, EditTextBox &box, const Form &form) const
 {
-    if (menu == edit_) {
-        enableEditItems(menu, edit);
-    } else if (menu == name_) {
-        enableToolItems(menu, form);
+    for (const Popup &popup : popups_) {
+        if (popup.handle == menu) {
+            fillMenu(menu, form.menu(popup.menu, menus::Platform::Windows, box.editState()));
+        }
     }
 }
 
-bool MenuBar::command(UINT id, HWND edit, Form &form) const
+bool MenuBar::command(UINT id, EditTextBox &box, Form &form) const
 {
-    if (id >= kToolBase && id < kAbout) {
-        form.mnuTool_Click(id - kToolBase);
-        return true;
+    if (id == kCount || id > kCount) {
+        return false;
     }
-    if (id == kAbout) {
-        const tools::MenuBarWords words = tools::menuBarWords();
+    const auto command = static_cast<menus::Command>(id);
+    if (command == menus::Command::About) {
+        form.mnu_Click(command);
         MessageBoxW(window_, wide(tools::aboutText(HUEPREV_VERSION)).c_str(),
-                    wide(tools::withoutAccessKey(words.about)).c_str(), MB_OK | MB_ICONINFORMATION);
-        SetFocus(edit);
+                    wide(menus::aboutTitle()).c_str(), MB_OK | MB_ICONINFORMATION);
+        box.setFocus();
         return true;
     }
-    return carryOutEditItem(edit, id, form);
+    box.choose(command, form);
+    return true;
 }
 
 void MenuBar::show(std::u16string_view words)

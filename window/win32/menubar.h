@@ -1,6 +1,9 @@
 #pragma once
 
+#include "window/menus.h"
 #include "window/statusline.h"
+
+#include <vector>
 
 #include <windows.h>
 
@@ -10,9 +13,11 @@ class Form;
 
 namespace hueprev::win32 {
 
-// The window's own menu, outside its client area: Edit (the input's own
-// items), Name (the tools), Help (About), and at its right end how long the
-// name is, the core's status line. Alt and F10 reach it, as every menu.
+class EditTextBox;
+
+// The window's own menu, outside its client area: Edit, Name and Help as
+// the form describes them, and at its right end how long the name is, the
+// core's status line. Alt and F10 reach it, as every menu.
 class MenuBar final : public StatusLine
 {
 public:
@@ -20,19 +25,23 @@ public:
     explicit MenuBar(HWND window);
     bool made() const { return made_; }
 
-    // WM_INITMENUPOPUP: each item enabled as it would act now.
-    void opening(HMENU menu, HWND edit, const Form &form) const;
+    // WM_INITMENUPOPUP: the menu made anew as it would act now.
+    void opening(HMENU menu, EditTextBox &box, const Form &form) const;
     // WM_COMMAND from the menu; false if the id is none of the bar's.
-    bool command(UINT id, HWND edit, Form &form) const;
+    bool command(UINT id, EditTextBox &box, Form &form) const;
 
     void show(std::u16string_view words) override;
     void announce(std::u16string_view words) override;
 
 private:
+    struct Popup
+    {
+        HMENU handle;
+        menus::Menu menu;
+    };
     HWND window_;
     HMENU bar_ = nullptr;
-    HMENU edit_ = nullptr;
-    HMENU name_ = nullptr;
+    std::vector<Popup> popups_;
     bool made_ = false;
 };
 
