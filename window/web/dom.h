@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// The DOM operations the page implements (dom.js). Text crosses as UTF-16
+// The DOM operations the page implements (dom_form.js, dom_preview.js, dom_strip.js). Text crosses as UTF-16
 // in the module's memory; positions count UTF-16 units; geometry is in CSS pixels.
 extern "C" {
 // The browser's languages, best first, comma-separated into a buffer of `size`
@@ -25,11 +25,13 @@ void hueprev_dom_bind();
 // The strip below the form: how long the name is, and the name tools, in a
 // column as wide as the form, its edges `left` and `right` in from the form's.
 void hueprev_dom_add_strip(const char *label, int width, int left, int right);
-// What an entry of the strip is, in the order of the tools' description.
-enum HueprevToolEntry { kToolItem = 0, kToolGroup = 1, kToolGroupEnd = 2, kToolRowEnd = 3 };
-// In order: a tool's button (`index` is for hueprev_mnuTool_Click), a
-// labelled group that the entries up to its end fill, or a new row in it.
-void hueprev_dom_add_tool(int index, const char *label, int entry);
+// The strip's entries, in the order the core describes them: a row of
+// `columns` buttons, a labelled group that the entries up to its end fill,
+// and a tool's button (`index` is for hueprev_mnuTool_Click).
+void hueprev_dom_strip_row(int columns);
+void hueprev_dom_strip_group(const char *label);
+void hueprev_dom_strip_group_end();
+void hueprev_dom_strip_button(int index, const char *label);
 
 int hueprev_dom_input_length();
 void hueprev_dom_input_read(char16_t *into);

@@ -4,9 +4,9 @@
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/language.h"
+#include "window/menus.h"
 #include "window/statusline.h"
 #include "window/timer.h"
-#include "window/tools.h"
 #include "window/web/dom.h"
 #include "window/web/dominputbox.h"
 #include "window/web/dompreviewbox.h"
@@ -61,6 +61,23 @@ public:
     void setText(std::u16string_view text) override
     {
         hueprev_dom_clipboard_write(text.data(), static_cast<int>(text.size()));
+    }
+};
+
+// The strip's buttons, groups and rows, as the core describes them.
+class StripBuilder final : public menus::Builder
+{
+public:
+    void item(const menus::Entry &entry) override
+    {
+        hueprev_dom_strip_button(static_cast<int>(menus::toolOf(entry.command).value_or(0)),
+                                 entry.label.c_str());
+    }
+    void submenu(const menus::Entry &entry) override { hueprev_dom_strip_group(entry.label.c_str()); }
+    void end() override { hueprev_dom_strip_group_end(); }
+    void separator(const menus::Entry &entry) override
+    {
+        hueprev_dom_strip_row(static_cast<int>(entry.columns));
     }
 };
 
@@ -149,13 +166,8 @@ void open()
     const facts::Control &input = facts::controlOf(facts::Kind::InputBox);
     hueprev_dom_add_strip(translate("Name tools"), pixels(facts::kClientWidth), pixels(input.left),
                           pixels(facts::kClientWidth - input.left - input.width));
-    static_assert(static_cast<int>(tools::Kind::Item) == kToolItem &&
-                  static_cast<int>(tools::Kind::Submenu) == kToolGroup &&
-                  static_cast<int>(tools::Kind::End) == kToolGroupEnd &&
-                  static_cast<int>(tools::Kind::Separator) == kToolRowEnd);
-    for (const tools::Entry &entry : tools::entries(tools::Surface::Page)) {
-        hueprev_dom_add_tool(static_cast<int>(entry.tool), entry.label.c_str(), static_cast<int>(entry.kind));
-    }
+    StripBuilder strip;
+    menus::build(form().menu(menus::Menu::Strip, menus::Platform::Page), strip);
     form().start();
 
     hueprev_dom_lend_address(false);

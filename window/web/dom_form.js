@@ -1,13 +1,14 @@
-// The page's side of the web front-end: the DOM operations the C++ window
-// calls, and the DOM events bound to its event procedures. The name never
-// passes through markup: text reaches the page only as text nodes and values.
+// The page's side of the web front-end, the form: the controls made as the
+// window's facts describe them, the DOM events bound to its event
+// procedures, and the input, clipboard, address and timers the C++ window
+// uses. The name never passes through markup: text reaches the page only as
+// text nodes and values. The preview and the strip have libraries of their own.
 mergeInto(LibraryManager.library, {
   $HP: {
     form: null,
     txtIn: null,
     txtOut: null,
     timers: [0, 0], // the core's two, by number
-    tools: [], // each tool's button, by its index
     // What moved the focus, as the form's FocusArrival numbers it.
     arrival: {tab: 0, pointer: 1, activation: 2, program: 3},
     // UTF-16 text from the module's memory, unpaired surrogates kept as they are.
@@ -21,17 +22,6 @@ mergeInto(LibraryManager.library, {
     },
     rgb: function (color) {
       return 'rgb(' + (color & 255) + ',' + ((color >> 8) & 255) + ',' + ((color >> 16) & 255) + ')';
-    },
-    // A class for each colour met, so that a run's colour is not parsed again for every span.
-    colors: {},
-    colorClass: function (color) {
-      var name = HP.colors[color];
-      if (name === undefined) {
-        name = HP.colors[color] = 'color' + color;
-        var sheet = document.getElementById('colors').sheet;
-        sheet.insertRule('.preview .' + name + ' { color: ' + HP.rgb(color) + '; }', sheet.cssRules.length);
-      }
-      return name;
     },
     // Into a buffer the module lends for it, then handed over.
     lend: function (text) {
@@ -192,105 +182,6 @@ mergeInto(LibraryManager.library, {
     input.focus();
   },
 
-  hueprev_dom_add_strip__deps: ['$HP'],
-  hueprev_dom_add_strip: function (label, width, left, right) {
-    var strip = HP.strip = document.createElement('section');
-    strip.className = 'strip';
-    strip.setAttribute('aria-label', UTF8ToString(label));
-    var page = document.getElementById('page');
-    page.style.setProperty('--width', width + 'px');
-    page.style.setProperty('--left', left + 'px');
-    page.style.setProperty('--right', right + 'px');
-    var count = document.createElement('p');
-    count.className = 'count';
-    // Its text node is kept and only its text changes: Chromium ends an undo step
-    // of typing whenever a node is added or removed.
-    HP.count = count.appendChild(document.createTextNode(''));
-    strip.appendChild(count);
-    // Notices, and only they, told to a screen reader: the count changes with every key.
-    var notice = document.createElement('p');
-    notice.className = 'unseen';
-    notice.setAttribute('role', 'status');
-    HP.notice = notice.appendChild(document.createTextNode(''));
-    strip.appendChild(notice);
-    document.getElementById('page').appendChild(strip);
-    // The page's heading shows where there is room for it.
-    document.getElementById('heading').classList.add('shown');
-  },
-
-  hueprev_dom_add_tool__deps: ['$HP'],
-  hueprev_dom_add_tool: function (index, label, entry) {
-    var text = UTF8ToString(label);
-    // Where buttons go: the strip, or the last row of the open group.
-    HP.into = HP.into || [HP.strip];
-    var row = function () {
-      var made = document.createElement('div');
-      made.className = 'row';
-      HP.into[HP.into.length - 1].appendChild(made);
-      HP.row = made;
-    };
-    if (entry === 1) {
-      var group = document.createElement('div');
-      group.className = 'group';
-      group.setAttribute('role', 'group');
-      group.setAttribute('aria-label', text);
-      var name = document.createElement('span');
-      name.className = 'label';
-      name.textContent = text;
-      name.setAttribute('aria-hidden', 'true');
-      group.appendChild(name);
-      HP.strip.appendChild(group);
-      HP.into.push(group);
-      row();
-      return;
-    }
-    if (entry === 2) {
-      HP.into.pop();
-      HP.row = null;
-      return;
-    }
-    if (entry === 3) {
-      row();
-      return;
-    }
-    if (HP.into.length === 1 && !HP.row) {
-      row();
-    }
-    var button = document.createElement('button');
-    button.type = 'button';
-    button.className = 'tool';
-    button.textContent = text;
-    // As the colour buttons: a press leaves the focus, and the selection, in the input.
-    button.addEventListener('mousedown', function (event) { event.preventDefault(); });
-    button.addEventListener('click', function () { _hueprev_mnuTool_Click(index); });
-    HP.row.appendChild(button);
-    HP.tools[index] = button;
-  },
-
-  hueprev_dom_status_show__deps: ['$HP'],
-  hueprev_dom_status_show: function (text, length, announce) {
-    if (!HP.count) {
-      return;
-    }
-    var words = HP.text(text, length);
-    HP.count.data = words;
-    if (announce) {
-      // Emptied first, so that the same notice twice is said twice.
-      HP.notice.data = '';
-      setTimeout(function () { HP.notice.data = words; }, 50);
-    }
-  },
-
-  hueprev_dom_tools_enable__deps: ['$HP'],
-  hueprev_dom_tools_enable: function (enabled, count) {
-    for (var index = 0; index < count; ++index) {
-      // Greyed, yet still reached by Tab, so that a screen reader says it is there.
-      if (HP.tools[index]) {
-        HP.tools[index].setAttribute('aria-disabled', HEAPU8[enabled + index] ? 'false' : 'true');
-      }
-    }
-  },
-
   hueprev_dom_input_describe__deps: ['$HP'],
   hueprev_dom_input_describe: function (description, length) {
     HP.txtIn.setAttribute('aria-description', HP.text(description, length));
@@ -378,68 +269,10 @@ mergeInto(LibraryManager.library, {
     HP.txtIn.focus();
   },
 
-  hueprev_dom_preview_show__deps: ['$HP'],
-  hueprev_dom_preview_show: function (text, runs, count) {
-    // The runs' spans are kept and only their text and class change: Chromium
-    // ends an undo step of typing whenever a node is added or removed.
-    var box = HP.txtOut;
-    var span = box.firstChild;
-    var at = text;
-    for (var i = 0; i < count; ++i) {
-      var color = HEAPU32[(runs >> 2) + 2 * i];
-      var length = HEAPU32[(runs >> 2) + 2 * i + 1];
-      if (span === null) {
-        span = box.appendChild(document.createElement('span'));
-        span.appendChild(document.createTextNode(''));
-      }
-      var name = HP.colorClass(color);
-      if (span.className !== name) {
-        span.className = name;
-      }
-      span.firstChild.data = HP.text(at, length);
-      at += 2 * length;
-      span = span.nextSibling;
-    }
-    while (span !== null) {
-      var next = span.nextSibling;
-      box.removeChild(span);
-      span = next;
-    }
-  },
-
-  hueprev_dom_preview_describe__deps: ['$HP'],
-  hueprev_dom_preview_describe: function (text, length) {
-    HP.txtOut.setAttribute('aria-description', HP.text(text, length));
-  },
-
   hueprev_dom_timer_start__deps: ['$HP'],
   hueprev_dom_timer_start: function (timer, milliseconds) {
     clearTimeout(HP.timers[timer]);
     HP.timers[timer] = setTimeout(function () { _hueprev_timer_elapsed(timer); }, milliseconds);
   },
 
-  // Scrolls as little as brings the position into view, as a line edit does.
-  hueprev_dom_preview_show_position__deps: ['$HP'],
-  hueprev_dom_preview_show_position: function (position) {
-    var box = HP.txtOut;
-    var left = position;
-    for (var span = box.firstChild; span !== null; span = span.nextSibling) {
-      var node = span.firstChild;
-      if (left <= node.length || span.nextSibling === null) {
-        var range = document.createRange();
-        range.setStart(node, Math.min(left, node.length));
-        var x = range.getBoundingClientRect().left - box.getBoundingClientRect().left - box.clientLeft +
-                box.scrollLeft;
-        var margin = 3;
-        if (x - margin < box.scrollLeft) {
-          box.scrollLeft = Math.max(0, x - margin);
-        } else if (x + margin > box.scrollLeft + box.clientWidth) {
-          box.scrollLeft = x + margin - box.clientWidth;
-        }
-        return;
-      }
-      left -= node.length;
-    }
-    box.scrollLeft = 0;
-  },
 });
