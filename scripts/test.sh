@@ -16,7 +16,9 @@ trap 'rm -rf "$logs"' EXIT
 # lane's output comes last, ending with its ctest summary.
 lane() {
   for preset in "$@"; do
+    local start=$SECONDS
     cmake --workflow --preset "$preset" || return 1
+    echo "== $preset: $((SECONDS - start)) s"
   done
 }
 lane windows-x64 web >"$logs/others" 2>&1 &

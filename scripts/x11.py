@@ -89,8 +89,9 @@ class App:
                 raise RuntimeError("the program's window never showed: %s" % found.stderr.strip())
             time.sleep(0.2)
         self.window = found.stdout.split()[0]
+        # Its title is set once the window is built (a page's once its module has made the
+        # form); the keys that follow reach it once it has the focus.
         display.xdotool("windowfocus", "--sync", self.window)
-        time.sleep(0.2)
         # Where the form stands in the window: below the desktop's menu bar, or for a
         # browser in kiosk mode (HUEPREV_FORM_IN_PAGE) where the page centres it.
         self.framed = bool(display.env.get("HUEPREV_FORM_IN_PAGE"))
