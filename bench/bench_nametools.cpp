@@ -1,6 +1,7 @@
 // The name tools on a long name, each as a player runs it on the whole name;
 // and the count, which every change makes.
 #include "bench/names.h"
+#include "preview/fade.h"
 #include "preview/nametools.h"
 
 #include <benchmark/benchmark.h>
@@ -38,8 +39,31 @@ void colorRainbow(benchmark::State &state)
     });
 }
 
+// A fade between three colours over range(0) letters (a plain name), as Any
+// colours… makes it; range(1): the limit, in characters over the name's own
+// length (0 for none).
+void fadeThree(benchmark::State &state)
+{
+    const hueprev::FadeSpec spec{{hueprev::colorValue(255, 136, 0), hueprev::colorValue(136, 0, 255),
+                                  hueprev::colorValue(0, 200, 120)},
+                                 false};
+    const std::u16string name = hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), false);
+    const auto over = static_cast<std::size_t>(state.range(1));
+    const std::optional<std::size_t> limit = over > 0 ? std::optional(name.size() + over) : std::nullopt;
+    for (auto _ : state) {
+        auto result = hueprev::fadeLetters(name, 0, name.size(), spec, limit);
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
 } // namespace
 
+BENCHMARK(fadeThree)
+    ->Args({30, 6})
+    ->Args({100'000, 0})
+    ->Args({100'000, 2'000})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(count)->Arg(30)->Arg(100'000)->Arg(1'000'000);
 BENCHMARK(colorRainbow)->Arg(30);
 BENCHMARK(removeUnneeded)->Arg(100'000);

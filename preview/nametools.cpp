@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace hueprev {
@@ -185,57 +186,99 @@ NameRange takenWith(std::u16string_view name, const Starts &starts, std::size_t 
 }
 } // namespace
 
-std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
-                                     std::span<const int> colors)
+namespace {
+bool allBlank(std::u16string_view text)
+{
+    return std::all_of(text.begin(), text.end(), isBlank);
+}
+
+// Calls visit(letter) for each letter of the range, without the codes that stood in it.
+template <typename Visit>
+void forEachLetter(std::u16string_view name, const Starts &starts, NameRange range, Visit &&visit)
+{
+    std::u16string letter;
+    for (std::size_t at = range.from; at < range.to;) {
+        if (isCodeAt(name, at)) {
+            at += 2;
+            continue;
+        }
+        letter += name[at++];
+        if (starts[pastCodes(name, at)] != 0 || at >= range.to) {
+            visit(std::u16string_view(letter));
+            letter.clear();
+        }
+    }
+}
+
+// The range's letters that show a colour, the k-th in colour codeOf(k, count).
+template <typename CodeOf>
+std::optional<NameEdit> paintLetters(std::u16string_view name, std::size_t from, std::size_t to,
+                                     CodeOf &&codeOf)
 {
     const Starts starts = letterStarts(name);
     const NameRange range = takenWith(name, starts, from, to);
-    // Calls visit(letter) for each letter of the range, without the codes that stood in it.
-    std::u16string letter;
-    const auto forEachLetter = [&](auto &&visit) {
-        letter.clear();
-        for (std::size_t at = range.from; at < range.to;) {
-            if (isCodeAt(name, at)) {
-                at += 2;
-                continue;
-            }
-            letter += name[at++];
-            if (starts[pastCodes(name, at)] != 0 || at >= range.to) {
-                visit(std::u16string_view(letter));
-                letter.clear();
-            }
-        }
-    };
-    const auto blank = [](std::u16string_view text) {
-        return std::all_of(text.begin(), text.end(), isBlank);
-    };
     std::size_t shown = 0;
-    forEachLetter([&](std::u16string_view text) { shown += blank(text) ? 0 : 1; });
-    const std::size_t bands = std::min(shown, colors.size());
-    // The first `longer` bands hold one letter more than the rest.
-    const std::size_t base = bands > 0 ? shown / bands : 0;
-    const std::size_t longer = bands > 0 ? shown % bands : 0;
-
+    forEachLetter(name, starts, range, [&](std::u16string_view text) { shown += allBlank(text) ? 0 : 1; });
     std::u16string out;
-    out.reserve(range.to - range.from + 2 * bands + 2);
+    out.reserve(range.to - range.from + 2 * shown + 2);
     int last = colorAt(name, range.from);
-    std::size_t band = 0;
-    std::size_t leftInBand = 0;
-    forEachLetter([&](std::u16string_view text) {
+    std::size_t k = 0;
+    forEachLetter(name, starts, range, [&](std::u16string_view text) {
         const std::u16string_view before =
             out.empty() ? name.substr(0, range.from) : std::u16string_view(out);
-        const bool isBlankLetter = blank(text);
-        if (!isBlankLetter && leftInBand == 0) {
-            leftInBand = base + (band < longer ? 1 : 0);
-            last = colors[band++];
+        const bool blankLetter = allBlank(text);
+        const int code = blankLetter ? last : codeOf(k, shown);
+        if (!blankLetter && (k == 0 || code != last)) {
+            last = code;
             out += colorCode(last);
         } else if (wouldJoin(before, text)) {
             out += colorCode(last); // a shown caret before a digit stays a caret
         }
         out += text;
-        leftInBand -= isBlankLetter ? 0 : 1;
+        k += blankLetter ? 0 : 1;
     });
     return rewrite(name, starts, range, std::move(out), last);
+}
+} // namespace
+
+int colorIndexAt(std::u16string_view name, std::size_t at)
+{
+    return colorAt(name, at);
+}
+
+std::size_t lettersTaken(std::u16string_view name, std::size_t from, std::size_t to)
+{
+    const Starts starts = letterStarts(name);
+    std::size_t shown = 0;
+    forEachLetter(name, starts, takenWith(name, starts, from, to),
+                  [&](std::u16string_view text) { shown += allBlank(text) ? 0 : 1; });
+    return shown;
+}
+
+std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
+                                     std::span<const int> colors)
+{
+    // In bands as even as the letters allow, the first ones a letter longer.
+    return paintLetters(name, from, to, [&](std::size_t k, std::size_t shown) {
+        const std::size_t bands = std::min(shown, colors.size());
+        const std::size_t base = shown / bands;
+        const std::size_t longer = shown % bands;
+        const std::size_t band =
+            k < longer * (base + 1) ? k / (base + 1) : longer + (k - longer * (base + 1)) / base;
+        return colors[band];
+    });
+}
+
+std::optional<NameEdit> colorEachLetter(std::u16string_view name, std::size_t from, std::size_t to,
+                                        const std::function<std::vector<int>(std::size_t)> &codesFor)
+{
+    std::vector<int> codes;
+    return paintLetters(name, from, to, [&](std::size_t k, std::size_t shown) {
+        if (k == 0) {
+            codes = codesFor(shown);
+        }
+        return k < codes.size() ? codes[k] : codes.empty() ? kDefaultColorIndex : codes.back();
+    });
 }
 
 std::optional<NameEdit> removeColors(std::u16string_view name, std::size_t from, std::size_t to)

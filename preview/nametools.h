@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Tools that make a name, not only show it. Each is a rule over the name and
 // a range of it; none makes a code out of text that was none, cuts a letter,
@@ -50,6 +52,16 @@ struct NameRange
 // to whole codes and letters and over the codes (and blanks between them) at its edges.
 std::optional<NameEdit> colorLetters(std::u16string_view name, std::size_t from, std::size_t to,
                                      std::span<const int> colors);
+
+// The colour in force at `at`: the last code before it, white before any.
+int colorIndexAt(std::u16string_view name, std::size_t at);
+
+// How many letters that show a colour the range takes.
+std::size_t lettersTaken(std::u16string_view name, std::size_t from, std::size_t to);
+// The same range's letters that show a colour, each in its own code, in
+// order: `codesFor` is told how many there are, and gives their codes.
+std::optional<NameEdit> colorEachLetter(std::u16string_view name, std::size_t from, std::size_t to,
+                                        const std::function<std::vector<int>(std::size_t)> &codesFor);
 
 // The range's letters in the default colour; the text after keeps its own.
 std::optional<NameEdit> removeColors(std::u16string_view name, std::size_t from, std::size_t to);
