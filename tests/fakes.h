@@ -2,6 +2,8 @@
 
 #include "tests/reference.h"
 #include "window/clipboard.h"
+#include "window/colordialog.h"
+#include "window/dialogs.h"
 #include "window/previewbox.h"
 #include "window/statusline.h"
 #include "window/textbox.h"
@@ -129,6 +131,44 @@ public:
     }
     bool showsTools() const override { return true; }
     void enableTools(const std::vector<bool> &states) override { enabled = states; }
+};
+
+// The dialogs as a front-end opens them, and the colour dialog's controls as
+// they were last told to show themselves.
+class FakeDialogs final : public Dialogs, public ColorDialogView
+{
+public:
+    ColorDialog *open = nullptr;
+    int closed = 0; // times it was closed as Cancel, unasked
+    std::size_t rows = 0;
+    std::vector<std::u16string> texts = std::vector<std::u16string>(ColorDialog::kRows);
+    std::vector<ColorRow> states = std::vector<ColorRow>(ColorDialog::kRows);
+    bool longWay = false, ok = false;
+    std::u16string limit, limitError, count;
+    FakePreviewBox shown;
+
+    void openColors(ColorDialog &model) override
+    {
+        open = &model;
+        model.show(*this);
+    }
+    void closeColors() override
+    {
+        open = nullptr;
+        ++closed;
+    }
+    void showRows(std::size_t count, bool, bool) override { rows = count; }
+    void setRowText(std::size_t row, std::u16string_view text) override { texts.at(row) = text; }
+    void showRow(std::size_t row, const ColorRow &state) override { states.at(row) = state; }
+    void setLongWay(bool on) override { longWay = on; }
+    void setLimit(std::u16string_view text) override { limit = text; }
+    void showLimitError(std::u16string_view error) override { limitError = error; }
+    void showResult(bool enabled, std::u16string_view words) override
+    {
+        ok = enabled;
+        count = words;
+    }
+    PreviewBox &preview() override { return shown; }
 };
 
 // A timer that runs what is due only when the test says the time has come.

@@ -42,7 +42,8 @@ struct Window
     FakeTimer notice;
     FakeClipboard clipboard;
     FakeStatusLine status;
-    Form form{txtIn, txtOut, {timer, notice, clipboard, status}};
+    FakeDialogs dialogs;
+    Form form{txtIn, txtOut, {timer, notice, clipboard, status, dialogs}};
 
     Window(std::u16string_view text, int start, int length) { txtIn.select(text, start, length); }
     // The focus went to a button, and the control let its selection go, as QLineEdit does.
@@ -430,7 +431,87 @@ TEST(Form, MenusOfferEachItemAsItWouldActAndHandBackTheEditItems)
             rows.push_back(entry.columns);
         }
     }
-    EXPECT_EQ(rows, (std::vector<std::size_t>{2, 2, 4, 5, 5}));
+    EXPECT_EQ(rows, (std::vector<std::size_t>{2, 2, 4, 5, 5, 1}));
+}
+
+TEST(Form, AnyColoursFadesTheSelectionAsOneStepWhenOkIsPressed)
+{
+    const std::size_t anyColours = toolIndex("Any colours…");
+    Window w(u"Tarnvale", 0, 8);
+    w.form.txtIn_Change();
+    EXPECT_TRUE(w.form.toolEnabled(anyColours));
+    w.form.mnuTool_Click(anyColours);
+    ASSERT_NE(w.dialogs.open, nullptr);
+    // It first opens with red and blue.
+    EXPECT_EQ(w.dialogs.rows, 2U);
+    EXPECT_EQ(w.dialogs.texts[0], u"#ff0000");
+    EXPECT_EQ(w.dialogs.states[1].alone, u"alone: ^4 blue");
+    ColorDialog &dialog = *w.dialogs.open;
+    dialog.rowEdited(0, u" #FF8800 ");
+    dialog.rowEdited(1, u"8800f");
+    EXPECT_FALSE(w.dialogs.ok);
+    EXPECT_NE(w.dialogs.states[1].error, u"") << "said beside the field";
+    dialog.rowEdited(1, u"8800ff");
+    EXPECT_TRUE(w.dialogs.ok);
+    EXPECT_EQ(w.dialogs.states[1].error, u"");
+    // The dialog's preview shows the letters as they will look; the name is not changed yet.
+    EXPECT_EQ(w.dialogs.shown.cells.size(), 8U);
+    EXPECT_EQ(w.dialogs.shown.cells.front().color, colorOf(1));
+    EXPECT_EQ(w.txtIn.value, u"Tarnvale");
+    dialog.limitEdited(u"9");
+    EXPECT_FALSE(w.dialogs.ok) << "no room for a code";
+    EXPECT_NE(w.dialogs.limitError, u"");
+    dialog.limitEdited(u"12");
+    EXPECT_TRUE(w.dialogs.ok);
+    EXPECT_EQ(w.dialogs.count.substr(0, 14), u"Characters: 12");
+    w.form.dlgColors_Close(true);
+    EXPECT_LE(w.txtIn.value.size(), 12U);
+    EXPECT_EQ(w.txtIn.value.substr(0, 2), u"^1");
+    EXPECT_EQ(shown(w.txtIn), (Shown{w.txtIn.value, 0, static_cast<int>(w.txtIn.value.size())}));
+    EXPECT_TRUE(w.txtIn.focused);
+    w.txtIn.undo();
+    EXPECT_EQ(shown(w.txtIn), (Shown{u"Tarnvale", 0, 8}));
+
+    // It opens again with what OK was given; Cancel leaves the name and its selection.
+    w.form.txtIn_Change();
+    w.txtIn.select(u"Tarnvale", 2, 3);
+    w.form.mnuTool_Click(anyColours);
+    ASSERT_NE(w.dialogs.open, nullptr);
+    EXPECT_EQ(w.dialogs.texts[0], u" #FF8800 ");
+    EXPECT_EQ(w.dialogs.limit, u"12");
+    w.form.dlgColors_Close(false);
+    EXPECT_EQ(shown(w.txtIn), (Shown{u"Tarnvale", 2, 3}));
+    EXPECT_TRUE(w.txtIn.history.empty());
+    // A name changed under it closes it as Cancel.
+    w.form.mnuTool_Click(anyColours);
+    w.txtIn.select(u"other", 5, 0);
+    w.form.txtIn_Change();
+    EXPECT_EQ(w.dialogs.closed, 1);
+    w.form.dlgColors_Close(true);
+    EXPECT_EQ(w.txtIn.value, u"other");
+    // Greyed where the range holds no letter that shows.
+    Window blank(u"^1  ", 0, 0);
+    blank.form.txtIn_Change();
+    EXPECT_FALSE(blank.form.toolEnabled(anyColours));
+}
+
+TEST(ColorDialog, ReadsTheColoursPlayersType)
+{
+    const std::pair<std::u16string, std::optional<ColorValue>> cases[] = {
+        {u"#ff8800", colorValue(255, 136, 0)},
+        {u"FF8800", colorValue(255, 136, 0)},
+        {u"  #F80 ", colorValue(255, 136, 0)},
+        {u"^3", colorOf(3)},
+        {u"f80", std::nullopt},
+        {u"#ff880", std::nullopt},
+        {u"#gg0000", std::nullopt},
+        {u"^a", std::nullopt},
+        {u"", std::nullopt},
+        {u"red", std::nullopt},
+    };
+    for (const auto &[text, color] : cases) {
+        EXPECT_EQ(parseColor(text), color) << printable(text);
+    }
 }
 
 TEST(Form, ChangeRebuildsThePreviewAroundTheCaret)

@@ -2,6 +2,7 @@
 // list of languages chooses, and the words the window then says.
 #include "preview/renderer.h"
 #include "window/catalogues.h"
+#include "window/colordialog.h"
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/menus.h"
@@ -156,6 +157,10 @@ TEST_F(Language, EveryMenuItemHasAnAccessKeyOfItsOwnInEveryLanguage)
                 shown.insert(shown.end(), labels.begin(), labels.end());
             }
             ASSERT_EQ(shown.size(), 7U) << "the bar, four menus and the colours' submenu twice";
+            // The colour dialog's labels, one window's access keys.
+            const ColorDialogWords dialog = colorDialogWords();
+            shown.push_back(dialog.rows);
+            shown.back().insert(shown.back().end(), {dialog.add, dialog.longWay, dialog.atMost});
             for (const std::vector<std::string> &menu : shown) {
                 std::vector<char16_t> keys;
                 for (const std::string &label : menu) {

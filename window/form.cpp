@@ -4,6 +4,7 @@
 #include "preview/linebreaks.h"
 #include "preview/nametools.h"
 #include "window/clipboard.h"
+#include "window/dialogs.h"
 #include "window/facts.h"
 #include "window/language.h"
 #include "window/namelink.h"
@@ -34,6 +35,7 @@ void Form::start()
 
 void Form::txtIn_Change()
 {
+    closeColors();
     kept_.reset();
     left_.reset();
     preview_.textChanged(txtIn_);
@@ -42,15 +44,6 @@ void Form::txtIn_Change()
     toolsUnsaid_ = true;
     settle();
 }
-
-namespace {
-std::u16string countWords(const NameCount &count)
-{
-    // TRANSLATORS: how long the name is to the game (codes included), and as shown.
-    return utf16(format("Characters: %1$s, shown: %2$s",
-                        {std::to_string(count.received), std::to_string(count.shown)}));
-}
-} // namespace
 
 void Form::showCount()
 {
@@ -168,6 +161,15 @@ void Form::txtIn_Drop(std::u16string_view text, int position)
     txtIn_.setFocus();
 }
 
+void Form::closeColors()
+{
+    // A name changed under the colour dialog (a link in the page's tab) closes it as Cancel.
+    if (colors_) {
+        colors_.reset();
+        dialogs_.closeColors();
+    }
+}
+
 void Form::txtIn_Link(std::u16string_view fragment, bool opening)
 {
     // Browsers percent-encode all but ASCII in an address; anything else is no name.
@@ -189,6 +191,8 @@ void Form::txtIn_Link(std::u16string_view fragment, bool opening)
     if (name.empty()) {
         return;
     }
+    // First, so that the input is the page's again.
+    closeColors();
     if (!opening) {
         txtIn_.setSelStart(0);
         txtIn_.setSelLength(txtIn_.length());
@@ -209,7 +213,8 @@ std::optional<NameEdit> Form::toolEdit(const tools::Tool &tool, std::u16string_v
         return colorLetters(name, from, to, tool.colors);
     case tools::Action::CopyName:
     case tools::Action::CopyLink:
-        break; // they change nothing
+    case tools::Action::AnyColors:
+        break; // they change nothing, or not at once
     }
     return std::nullopt;
 }
@@ -227,6 +232,12 @@ bool Form::toolEnabled(std::size_t index) const
         return !name.empty();
     case tools::Action::CopyLink:
         return !name.empty() && !linkBase_.empty();
+    case tools::Action::AnyColors: {
+        const Selection on = playersSelection();
+        const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
+        return lettersTaken(name, from,
+                            on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size()) > 0;
+    }
     case tools::Action::RemoveUnneededCodes:
     case tools::Action::RemoveColors:
     case tools::Action::ColorLetters:
@@ -278,23 +289,58 @@ void Form::mnuTool_Click(std::size_t index)
             copy(tool->action, name);
         }
         break;
+    case tools::Action::AnyColors:
+        if (toolEnabled(index)) {
+            colorsOn_ = selection();
+            const auto from = static_cast<std::size_t>(colorsOn_.length > 0 ? colorsOn_.start : 0);
+            const std::size_t to =
+                colorsOn_.length > 0 ? from + static_cast<std::size_t>(colorsOn_.length) : name.size();
+            colors_ = std::make_unique<ColorDialog>(name, from, to, lastColors_);
+            dialogs_.openColors(*colors_);
+            return; // the focus comes back as it closes
+        }
+        break;
     case tools::Action::RemoveUnneededCodes:
     case tools::Action::RemoveColors:
     case tools::Action::ColorLetters: {
         const Selection on = selection();
         if (const std::optional<NameEdit> edit = toolEdit(*tool, name, on)) {
-            // The whole range in one edit, which the platform's undo gives back selected.
-            txtIn_.setSelStart(static_cast<int>(edit->from));
-            txtIn_.setSelLength(static_cast<int>(edit->length));
-            txtIn_.setSelText(edit->text);
-            // A selection stays on the new text, for the next tool; otherwise the caret ends the name.
-            if (on.length > 0) {
-                txtIn_.setSelStart(static_cast<int>(edit->from));
-                txtIn_.setSelLength(static_cast<int>(edit->text.size()));
-            }
+            applyEdit(*edit, on);
         }
         break;
     }
+    }
+    txtIn_.setFocus();
+}
+
+void Form::applyEdit(const NameEdit &edit, Selection on)
+{
+    // The whole range in one edit, which the platform's undo gives back selected.
+    txtIn_.setSelStart(static_cast<int>(edit.from));
+    txtIn_.setSelLength(static_cast<int>(edit.length));
+    txtIn_.setSelText(edit.text);
+    // A selection stays on the new text, for the next tool; otherwise the caret ends the name.
+    if (on.length > 0) {
+        txtIn_.setSelStart(static_cast<int>(edit.from));
+        txtIn_.setSelLength(static_cast<int>(edit.text.size()));
+    }
+}
+
+void Form::dlgColors_Close(bool ok)
+{
+    const std::unique_ptr<ColorDialog> dialog = std::move(colors_);
+    if (!dialog) {
+        return;
+    }
+    if (ok && dialog->okEnabled()) {
+        lastColors_ = dialog->choice();
+        if (const std::optional<NameEdit> &edit = dialog->edit()) {
+            // The new text selected, as the dialog's preview showed it.
+            applyEdit(*edit, {static_cast<int>(edit->from), 1});
+        }
+    } else {
+        txtIn_.setSelStart(colorsOn_.start);
+        txtIn_.setSelLength(colorsOn_.length);
     }
     txtIn_.setFocus();
 }

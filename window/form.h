@@ -1,9 +1,11 @@
 #pragma once
 
+#include "window/colordialog.h"
 #include "window/menus.h"
 #include "window/previewbox.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@
 namespace hueprev {
 
 class Clipboard;
+class Dialogs;
 class StatusLine;
 class TextBox;
 class Timer;
@@ -26,6 +29,7 @@ struct Lent
     Timer &notice;
     Clipboard &clipboard;
     StatusLine &status;
+    Dialogs &dialogs;
 };
 
 // How long a notice ("Copied") stands in the count's place.
@@ -49,7 +53,7 @@ public:
     Form(TextBox &txtIn, PreviewBox &txtOut, const Lent &lent,
          std::size_t shownEachSide = PreviewSlice::kShownEachSide)
         : txtIn_(txtIn), timer_(lent.settle), notice_(lent.notice), clipboard_(lent.clipboard),
-          status_(lent.status), preview_(txtOut, shownEachSide)
+          status_(lent.status), dialogs_(lent.dialogs), preview_(txtOut, shownEachSide)
     {}
 
     // The window has been made: the input says how long the (empty) name is.
@@ -85,6 +89,9 @@ public:
     // A menu's item was chosen: a tool is carried out here; an edit item or
     // About is handed back, for the front-end to carry out on its control.
     std::optional<menus::Command> mnu_Click(menus::Command command);
+    // The colour dialog closed, with OK or not: OK rewrites the range as one
+    // undo step, with the new text selected; otherwise the selection is as it was.
+    void dlgColors_Close(bool ok);
     // The name a link brings, in the fragment of the page's address as the
     // browser holds it: on opening as a paste; a link changed in an open page
     // replaces the name, as one undo step.
@@ -116,11 +123,17 @@ private:
     void settle();
     std::u16string inputDescription() const;
 
+    // Closes the colour dialog as Cancel, unasked.
+    void closeColors();
+    // Rewrites the range of the selection `on` as a tool's edit.
+    void applyEdit(const NameEdit &edit, Selection on);
+
     TextBox &txtIn_;
     Timer &timer_;
     Timer &notice_;
     Clipboard &clipboard_;
     StatusLine &status_;
+    Dialogs &dialogs_;
     CaretPreview preview_;
     std::u16string linkBase_;
     bool countUnsaid_ = false;
@@ -130,6 +143,10 @@ private:
     std::optional<Selection> kept_;
     // The selection the input had when the focus left it, until the text changes.
     std::optional<Selection> left_;
+    // The colour dialog while it is open, on this selection; what it was left with at OK.
+    std::unique_ptr<ColorDialog> colors_;
+    Selection colorsOn_{0, 0};
+    ColorChoice lastColors_;
 };
 
 } // namespace hueprev

@@ -12,9 +12,14 @@ namespace hueprev {
 
 void CaretPreview::textChanged(const TextBox &input)
 {
-    text_ = input.text();
+    showText(input.text(), input.caret());
+}
+
+void CaretPreview::showText(std::u16string text, int caret)
+{
+    text_ = std::move(text);
     count_ = countName(text_);
-    shownCaret_ = input.caret();
+    shownCaret_ = caret;
     renderAround(previewPosition(text_, static_cast<std::size_t>(shownCaret_)));
 }
 

@@ -38,6 +38,8 @@ public:
 
     // The name changed: rendered anew, around the caret.
     void textChanged(const TextBox &input);
+    // The same for a text that is no input's, such as a dialog's preview.
+    void showText(std::u16string text, int caret);
     // The caret moved: the box scrolls to it, and takes a new slice if need be,
     // from the name as the last change left it: a move never reads the name.
     void caretMoved(const TextBox &input);

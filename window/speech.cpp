@@ -17,6 +17,13 @@ std::u16string nameOf(ColorValue color)
 }
 } // namespace
 
+std::u16string countWords(const NameCount &count)
+{
+    // TRANSLATORS: how long the name is to the game (codes included), and as shown.
+    return utf16(format("Characters: %1$s, shown: %2$s",
+                        {std::to_string(count.received), std::to_string(count.shown)}));
+}
+
 std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::size_t eachSide)
 {
     const std::u16string &text = runs.text();

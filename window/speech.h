@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preview/nametools.h"
 #include "preview/runs.h"
 
 #include <cstddef>
@@ -17,5 +18,8 @@ inline constexpr int kSpeechSettleMilliseconds = 400;
 // white."), bounded to `eachSide` characters either side of the caret, which
 // stands at `caret` of the runs' text. Empty for an empty preview.
 std::u16string previewWords(const PreviewRuns &runs, std::size_t caret, std::size_t eachSide);
+
+// How long the name is, to the game and as shown: "Characters: 14, shown: 8".
+std::u16string countWords(const NameCount &count);
 
 } // namespace hueprev

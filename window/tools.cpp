@@ -36,8 +36,9 @@ constexpr Row item(Action action, const char *label, bool pageOnly = false)
     return {Kind::Item, action, label, {}, pageOnly};
 }
 
-// The copies, a line, two items, the submenu with the fades, a line and the colours, and its end.
-using Rows = std::array<Row, 2 + 1 + 2 + 1 + kFades.size() + 1 + kColorCount + 1>;
+// The copies, a line, two items, the submenu with the fades, a line and the
+// colours, a line and Any colours…, and its end.
+using Rows = std::array<Row, 2 + 1 + 2 + 1 + kFades.size() + 1 + kColorCount + 2 + 1>;
 
 Rows makeRows()
 {
@@ -60,6 +61,9 @@ Rows makeRows()
         rows[at++] = {Kind::Item, Action::ColorLetters, kColorWords[static_cast<std::size_t>(index)],
                       std::span<const int>(&kIndexes[static_cast<std::size_t>(index)], 1)};
     }
+    rows[at++] = {Kind::Separator, Action::ColorLetters, nullptr, {}};
+    // TRANSLATORS: opens a dialog for a fade between the player's own colours.
+    rows[at++] = item(Action::AnyColors, translatable("A&ny colours…"));
     rows[at++] = {Kind::End, Action::ColorLetters, nullptr, {}};
     if (at != rows.size()) {
         throw std::logic_error("the tools' table is not filled");

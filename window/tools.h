@@ -11,7 +11,7 @@
 // in order: on the desktop menu items, on the page buttons and labelled groups.
 namespace hueprev::tools {
 
-enum class Action { CopyName, RemoveUnneededCodes, RemoveColors, ColorLetters, CopyLink };
+enum class Action { CopyName, RemoveUnneededCodes, RemoveColors, ColorLetters, AnyColors, CopyLink };
 
 struct Tool
 {

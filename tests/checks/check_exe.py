@@ -14,7 +14,7 @@ exe, machine, objdump = sys.argv[1:4]
 cpack_config = sys.argv[4] if len(sys.argv) > 4 else None
 # What every Windows since 7 has in its system folder.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll", "advapi32.dll",
-               "shell32.dll", "ole32.dll", "oleaut32.dll", "oleacc.dll"}
+               "shell32.dll", "ole32.dll", "oleaut32.dll", "oleacc.dll", "comdlg32.dll"}
 
 
 def run(*args):

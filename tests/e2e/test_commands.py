@@ -127,6 +127,33 @@ class Commands(unittest.TestCase):
             self.assertEqual(app.input_text(), "^1Z^3o^2\u00eb^5\U0001F600^4x^6!")
             self.assertEqual(app.close(), 0)
 
+    def test_any_colours_through_its_dialog_as_one_undo_step(self):
+        if FRONTEND == "web":
+            self.skipTest("the page's dialog is tested in test_web_page.py")
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("Tarnvale")
+            app.key("ctrl+a")
+            # Name > Colour the letters > Any colours…, each by its access key.
+            self.open_menu(app, "alt+n")
+            self.open_menu(app, "l")
+            app.key("n")
+            deadline = time.monotonic() + 30
+            while not app.display.run("xdotool", "search", "--onlyvisible", "--name", "^Colour the letters$",
+                                      check=False).stdout.split():
+                if time.monotonic() > deadline:
+                    raise AssertionError("no dialog came")
+                time.sleep(0.1)
+            # Each colour's field by its label's access key, which selects what it holds.
+            app.key("alt+1")
+            app.type("#ff8800")
+            app.key("alt+2")
+            app.type("#8800ff")
+            app.key("Return")
+            self.assertEqual(app.input_text(), "^1Tarn^6val^4e")
+            app.key("ctrl+z")
+            self.assertEqual(app.input_text(), "Tarnvale")
+            self.assertEqual(app.close(), 0)
+
     def test_the_bar_by_keyboard(self):
         if FRONTEND == "web":
             self.skipTest("the page has no menu bar: its tools are in its strip")

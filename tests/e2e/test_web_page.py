@@ -173,6 +173,46 @@ class Page(unittest.TestCase):
         tool("Green")
         self.assertEqual(self.driver.execute_script(value), "ab ^2cd^7 ef")
 
+    def test_any_colours_through_its_dialog_and_the_browsers_colour_input(self):
+        from selenium.webdriver.common.keys import Keys
+        self.open()
+        value = "return document.getElementById('txtIn').value"
+        self.type("Tarnvale")
+        self.driver.execute_script("document.getElementById('txtIn').select()")
+        self.driver.find_element("xpath", "//section//button[normalize-space()='Any colours\u2026']").click()
+        dialog = self.driver.find_element("css selector", "dialog.colors")
+        self.assertTrue(self.driver.execute_script("return document.querySelector('dialog.colors').open"))
+        fields = dialog.find_elements("css selector", ".colors-rows input[type=text]")
+        self.assertEqual(fields[0].get_attribute("value"), "#ff0000")
+        self.assertEqual(self.driver.switch_to.active_element, fields[0])
+        # One colour typed over what it first shows, the other from the browser's own colour input.
+        fields[0].send_keys(Keys.CONTROL, "a")
+        fields[0].send_keys("#ff8800")
+        self.driver.execute_script("""
+            const choose = document.querySelectorAll('dialog.colors input[type=color]')[1];
+            choose.value = '#8800ff';
+            choose.dispatchEvent(new Event('input', {bubbles: true}));
+            choose.dispatchEvent(new Event('change', {bubbles: true}));""")
+        self.assertEqual(fields[1].get_attribute("value"), "#8800ff")
+        self.assertEqual(self.driver.execute_script(value), "Tarnvale", "nothing changed while it is open")
+        shown = self.driver.execute_script(
+            "return Array.from(document.querySelectorAll('.colors-preview span'), s => getComputedStyle(s).color)")
+        self.assertEqual(shown[0], RED)
+        fields[0].send_keys(Keys.ENTER)
+        self.assertEqual(self.driver.execute_script(value), "^1Tarn^6val^4e")
+        self.assertFalse(self.driver.execute_script("return !!document.querySelector('dialog.colors')"))
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "txtIn")
+        self.driver.execute_script("document.execCommand('undo')")
+        self.assertEqual(self.driver.execute_script(value), "Tarnvale")
+        # A name a link brings while it is open closes it, as Cancel.
+        self.driver.find_element("xpath", "//section//button[normalize-space()='Any colours\u2026']").click()
+        self.driver.execute_script("location.hash = 'linked'")
+        deadline = time.monotonic() + 10
+        while self.driver.execute_script(value) != "linked" and time.monotonic() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(self.driver.execute_script(value), "linked")
+        self.assertFalse(self.driver.execute_script("return !!document.querySelector('dialog.colors')"))
+
     def test_a_markup_fault_could_neither_run_script_nor_send_the_name(self):
         self.open()
         self.assertIn("default-src 'none'", self.driver.execute_script(
@@ -297,14 +337,16 @@ class Page(unittest.TestCase):
                     });
                     return {input: [input.left, input.right], tools: tools};""")
                 tools = layout["tools"]
-                self.assertEqual(len(tools), 18)
+                self.assertEqual(len(tools), 19)
                 for name, left, top, right, reachable in tools:
                     self.assertTrue(reachable, name)
                 # The strip's edges on the controls'.
                 self.assertAlmostEqual(min(t[1] for t in tools), layout["input"][0], delta=1)
                 self.assertAlmostEqual(max(t[3] for t in tools), layout["input"][1], delta=1)
-                # A grid, with no button alone on a row.
-                rows = collections.Counter(round(t[2]) for t in tools)
+                # A grid, with no button alone on a row but the one of its own group, as wide as the strip.
+                alone = [t for t in tools if t[0] == "Any colours\u2026"]
+                self.assertEqual([(t[1], t[3]) for t in alone], [(tools[0][1], max(t[3] for t in tools))])
+                rows = collections.Counter(round(t[2]) for t in tools if t not in alone)
                 self.assertGreaterEqual(min(rows.values()), 2, rows)
                 if (width, height) == (800, 280):
                     # A Tab round trip through the strip, and back: the form wholly in view.

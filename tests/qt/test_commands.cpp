@@ -5,10 +5,12 @@
 #include "window/qt/language.h"
 
 #include <QClipboard>
+#include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTimer>
 
 namespace hueprev::testing {
@@ -157,6 +159,69 @@ TEST_F(Commands, ContextMenuSpeaksThePlayersLanguageAndEachAccessKeyRunsItsItem)
     chooseLanguage({});
     EXPECT_EQ(first, QStringLiteral("&R\u00fcckg\u00e4ngig\tStrg+Z"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("^1ab"));
+}
+
+TEST_F(Commands, AnyColoursThroughItsDialogAndQtsOwnColourDialog)
+{
+    type(QStringLiteral("Tarnvale"));
+    key(Qt::Key_Return);
+    // The dialog's fields by their rows, as Tab reaches them.
+    const auto fields = [](QWidget *dialog) {
+        QList<QLineEdit *> shown;
+        for (QLineEdit *field : dialog->findChildren<QLineEdit *>()) {
+            if (field->isVisible()) {
+                shown << field;
+            }
+        }
+        return shown;
+    };
+    QString first;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        // The dialog, once it is up: the first colour typed, the second taken from Qt's own dialog.
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            const QList<QLineEdit *> rows = fields(dialog);
+            ASSERT_GE(rows.size(), 3) << "two colours and the limit";
+            first = rows[0]->text();
+            rows[0]->selectAll();
+            QTest::keyClicks(rows[0], QStringLiteral("#ff8800"));
+            QTimer::singleShot(0, [] {
+                auto *chooser = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+                ASSERT_NE(chooser, nullptr);
+                chooser->setCurrentColor(QColor(0x88, 0x00, 0xff));
+                chooser->accept();
+            });
+            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                if (button->accessibleName() == QStringLiteral("Choose colour 2")) {
+                    button->click();
+                }
+            }
+            EXPECT_EQ(rows[1]->text(), QStringLiteral("#8800ff"));
+            QTest::keyClick(rows[0], Qt::Key_Return);
+        });
+        // As a click does: the menu goes, then its item is carried out.
+        QAction *anyColours = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (QMenu *colours = action->menu()) {
+                anyColours = colours->actions().constLast();
+            }
+        }
+        ASSERT_NE(anyColours, nullptr);
+        menu->close();
+        anyColours->trigger();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), txtIn->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(txtIn, &event);
+    EXPECT_EQ(first, QStringLiteral("#ff0000")) << "it first opens with red and blue";
+    EXPECT_EQ(txtIn->text(), QStringLiteral("^1Tarn^6val^4e"));
+    EXPECT_EQ(txtIn->selectedText(), txtIn->text());
+    // Back in the input once the window is active again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == txtIn; }));
+    QTest::keyClick(txtIn, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(txtIn->text(), QStringLiteral("Tarnvale"));
 }
 
 TEST_F(Commands, PasteWithNoTextOnTheClipboardChangesNothing)

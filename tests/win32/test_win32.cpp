@@ -427,6 +427,82 @@ TEST_F(Controls, TheMenuBarSaysHowLongTheNameIsAndWhatATookDid)
     EXPECT_EQ(after.bottom, before.bottom);
 }
 
+// What the modal dialogs' own loops run: each step once its window is up.
+std::vector<void (*)()> dialogSteps;
+void CALLBACK nextDialogStep(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    static HWND last = nullptr;
+    // A dialog has an owner; each step waits for the one the step before opened.
+    HWND up = GetActiveWindow();
+    if (dialogSteps.empty() || up == nullptr || GetWindow(up, GW_OWNER) == nullptr || up == last) {
+        return;
+    }
+    last = up;
+    const auto step = dialogSteps.front();
+    dialogSteps.erase(dialogSteps.begin());
+    if (dialogSteps.empty()) {
+        KillTimer(nullptr, timer);
+        last = nullptr;
+    }
+    step();
+}
+
+// Once the second colour is chosen, Return in the first's field is OK.
+void CALLBACK pressReturnOnceChosen(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = GetActiveWindow();
+    wchar_t chosen[16] = {};
+    GetDlgItemTextW(dialog, 111, chosen, 16);
+    if (dialogSteps.empty() && std::wstring(chosen) == L"#8800ff") {
+        KillTimer(nullptr, timer);
+        HWND row1 = GetDlgItem(dialog, 101);
+        SetFocus(row1);
+        PostMessageW(row1, WM_KEYDOWN, VK_RETURN, 1);
+    }
+}
+
+TEST_F(Controls, AnyColoursThroughItsDialogAndWindowsOwnColourDialog)
+{
+    setText(L"Tarnvale");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    // Name > Colour the letters > Any colours…, its last item.
+    HMENU name = GetSubMenu(GetMenu(window), 1);
+    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(name), 1);
+    HMENU colours = GetSubMenu(name, GetMenuItemCount(name) - 1);
+    ASSERT_NE(colours, nullptr);
+    const UINT anyColours = GetMenuItemID(colours, GetMenuItemCount(colours) - 1);
+    static std::wstring first;
+    dialogSteps = {
+        // The dialog: the first colour typed, the second's Choose… pressed.
+        [] {
+            HWND dialog = GetActiveWindow();
+            HWND row1 = GetDlgItem(dialog, 101);
+            wchar_t shown[16] = {};
+            GetWindowTextW(row1, shown, 16);
+            first = shown;
+            SetWindowTextW(row1, L"#ff8800");
+            PostMessageW(GetDlgItem(dialog, 112), BM_CLICK, 0, 0);
+        },
+        // Windows' colour dialog: red, green and blue typed in its fields, then OK.
+        [] {
+            HWND chooser = GetActiveWindow();
+            SetDlgItemInt(chooser, 706, 0x88, FALSE);
+            SetDlgItemInt(chooser, 707, 0x00, FALSE);
+            SetDlgItemInt(chooser, 708, 0xff, FALSE);
+            PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+        },
+    };
+    SetTimer(nullptr, 0, 50, nextDialogStep);
+    const UINT_PTR returning = SetTimer(nullptr, 0, 200, pressReturnOnceChosen);
+    SendMessageW(window, WM_COMMAND, anyColours, 0);
+    KillTimer(nullptr, returning);
+    EXPECT_EQ(first, L"#ff0000") << "it first opens with red and blue";
+    EXPECT_EQ(text(), u"^1Tarn^6val^4e");
+    EXPECT_EQ(GetFocus(), edit);
+    SendMessageW(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(text(), u"Tarnvale");
+}
+
 TEST_F(Controls, TheAccessibleObjectHasOneIdentity)
 {
     IAccessible *object = nullptr;

@@ -3,6 +3,7 @@
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/menus.h"
+#include "window/qt/colorsdialog.h"
 #include "window/qt/inputbox.h"
 #include "window/qt/menubuilder.h"
 #include "window/qt/richtextpreview.h"
@@ -41,28 +42,6 @@ void addTahoma()
 QString qstring(const std::string &text)
 {
     return QString::fromStdString(text);
-}
-
-QTextEdit *makePreview(QWidget *parent)
-{
-    auto *box = new QTextEdit(parent);
-    // The game's background, and a frame that shows the focus as a line edit's does.
-    const ColorValue background = facts::kPreviewBackground;
-    box->setStyleSheet(
-        QStringLiteral("QTextEdit { background-color: rgb(%1, %2, %3); border: 2px solid palette(mid); "
-                       "border-radius: 2px; } QTextEdit:focus { border-color: palette(highlight); }")
-            .arg(redOf(background))
-            .arg(greenOf(background))
-            .arg(blueOf(background)));
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QTextEdit::NoWrap);
-    box->setTabChangesFocus(true);
-    box->setReadOnly(true);
-    box->setAcceptRichText(false);
-    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    box->document()->setDocumentMargin(2);
-    return box;
 }
 
 QToolButton *makeButton(int index, QWidget *parent)
@@ -112,7 +91,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
             widget = txtIn_ = new InputBox(client);
             break;
         case Kind::PreviewBox:
-            widget = txtOut_ = makePreview(client);
+            widget = txtOut_ = makePreviewEdit(client);
             break;
         case Kind::ColorButton:
             auto *button = makeButton(control.index, client);
@@ -156,7 +135,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 
     preview_ = std::make_unique<RichTextPreviewBox>(txtOut_);
     status_ = std::make_unique<QtStatusLine>(count);
-    form_ = std::make_unique<Form>(*txtIn_, *preview_, Lent{timer_, notice_, clipboard_, *status_});
+    form_ = std::make_unique<Form>(*txtIn_, *preview_, Lent{timer_, notice_, clipboard_, *status_, *this});
     txtIn_->bind(*form_);
     form_->start();
     const QList<QAction *> titles = bar->actions();
@@ -194,6 +173,23 @@ void MainWindow::fillBarMenu(QMenu &menu, menus::Menu which)
             showAbout();
         }
     });
+}
+
+void MainWindow::openColors(ColorDialog &model)
+{
+    ColorsDialog dialog(model, this);
+    colors_ = &dialog;
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    colors_ = nullptr;
+    activateWindow(); // where no window manager gives it back
+    form_->dlgColors_Close(ok);
+}
+
+void MainWindow::closeColors()
+{
+    if (colors_ != nullptr) {
+        colors_->reject();
+    }
 }
 
 void MainWindow::showAbout()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/dialogs.h"
 #include "window/menus.h"
 #include "window/qt/qtclipboard.h"
 #include "window/qt/qtstatusline.h"
@@ -10,6 +11,7 @@
 
 #include <memory>
 
+class QDialog;
 class QMenu;
 class QMenuBar;
 class QTextEdit;
@@ -27,12 +29,16 @@ QIcon applicationIcon();
 // colour buttons and the preview, at their places in a client area of the
 // form's size; above it a menu bar (Edit, Name, Help) with how long the
 // name is at its right end. Its behaviour is the form's.
-class MainWindow : public QWidget
+class MainWindow : public QWidget, public Dialogs
 {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Modal: the form hears of the close once the dialog has gone.
+    void openColors(ColorDialog &model) override;
+    void closeColors() override;
 
 protected:
     // Enter on a focused colour button presses it, as on the other platforms.
@@ -51,6 +57,7 @@ private:
     std::unique_ptr<QtStatusLine> status_;
     std::unique_ptr<RichTextPreviewBox> preview_;
     std::unique_ptr<Form> form_;
+    QDialog *colors_ = nullptr; // the colour dialog while it is open
 };
 
 } // namespace hueprev

@@ -1,5 +1,6 @@
 #include "window/qt/richtextpreview.h"
 
+#include "window/facts.h"
 #include "window/qt/utf16.h"
 
 #include <QTextCursor>
@@ -61,6 +62,28 @@ void RichTextPreviewBox::showPosition(std::size_t position)
         std::min(position, static_cast<std::size_t>(box_->document()->characterCount() - 1))));
     box_->setTextCursor(at);
     box_->ensureCursorVisible();
+}
+
+QTextEdit *makePreviewEdit(QWidget *parent)
+{
+    auto *box = new QTextEdit(parent);
+    // The game's background, and a frame that shows the focus as a line edit's does.
+    const ColorValue background = facts::kPreviewBackground;
+    box->setStyleSheet(
+        QStringLiteral("QTextEdit { background-color: rgb(%1, %2, %3); border: 2px solid palette(mid); "
+                       "border-radius: 2px; } QTextEdit:focus { border-color: palette(highlight); }")
+            .arg(redOf(background))
+            .arg(greenOf(background))
+            .arg(blueOf(background)));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    box->setTabChangesFocus(true);
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    box->document()->setDocumentMargin(2);
+    return box;
 }
 
 } // namespace hueprev

@@ -3,8 +3,12 @@
 #include "window/previewbox.h"
 
 class QTextEdit;
+class QWidget;
 
 namespace hueprev {
+
+// A QTextEdit made to be a preview box: the game's background, one line, read only.
+QTextEdit *makePreviewEdit(QWidget *parent);
 
 // The preview box on a QTextEdit: each render's runs become one edit of its
 // document, laid out once and kept out of the undo history. Always plain

@@ -49,11 +49,32 @@ void hueprev_dom_clipboard_write(const char16_t *text, int length);
 // without the "#" for `fragment`, else the address without it.
 void hueprev_dom_lend_address(bool fragment);
 
-// `count` runs of `text`, in order.
-void hueprev_dom_preview_show(const char16_t *text, const hueprev::PreviewRun *runs, int count);
-void hueprev_dom_preview_show_position(int position);
+// A preview box, `box` 0 for the window's, 1 for the colour dialog's: `count` runs of `text`, in order.
+void hueprev_dom_preview_show(int box, const char16_t *text, const hueprev::PreviewRun *runs, int count);
+void hueprev_dom_preview_show_position(int box, int position);
 // The preview's accessible description.
-void hueprev_dom_preview_describe(const char16_t *text, int length);
+void hueprev_dom_preview_describe(int box, const char16_t *text, int length);
+
+// The colour dialog (dom_colors.js), made as the core describes it: begun
+// with its title and buttons, each row, and what stands below the rows;
+// then shown modal. Its events come back as hueprev_dlgColors_*.
+void hueprev_dom_colors_begin(const char *title, const char *ok, const char *cancel);
+void hueprev_dom_colors_row(const char *label, const char *choose, const char *chooseName,
+                            const char *remove);
+void hueprev_dom_colors_end(const char *add, const char *longWay, const char *atMost, const char *characters,
+                            const char *previewName, int previewWidth, int previewHeight, double points,
+                            std::uint32_t background);
+void hueprev_dom_colors_rows(int count, int canAdd, int canRemove);
+void hueprev_dom_colors_row_text(int row, const char16_t *text, int length);
+// `swatch` and `current` as colour values, swatch -1 for none; `current` is what its colour input shows.
+void hueprev_dom_colors_row_state(int row, const char16_t *alone, int aloneLength, const char16_t *error,
+                                  int errorLength, int swatch, int current);
+void hueprev_dom_colors_long_way(int on);
+void hueprev_dom_colors_limit(const char16_t *text, int length);
+void hueprev_dom_colors_limit_error(const char16_t *text, int length);
+void hueprev_dom_colors_result(int okEnabled, const char16_t *count, int length);
+// Closed without a word to the module: the name changed under it.
+void hueprev_dom_colors_close();
 
 // Calls hueprev_timer_elapsed(timer) `milliseconds` from now, unless that timer is started again first.
 void hueprev_dom_timer_start(int timer, int milliseconds);

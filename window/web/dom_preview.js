@@ -14,11 +14,17 @@ mergeInto(LibraryManager.library, {
     return name;
   },
 
-  hueprev_dom_preview_show__deps: ['$HP', '$HP_colorClass'],
-  hueprev_dom_preview_show: function (text, runs, count) {
+  // The window's preview (0), or the colour dialog's (1).
+  $HP_previewBox__deps: ['$HP'],
+  $HP_previewBox: function (box) {
+    return box === 0 ? HP.txtOut : HP.colorsPreview;
+  },
+
+  hueprev_dom_preview_show__deps: ['$HP', '$HP_colorClass', '$HP_previewBox'],
+  hueprev_dom_preview_show: function (which, text, runs, count) {
     // The runs' spans are kept and only their text and class change: Chromium
     // ends an undo step of typing whenever a node is added or removed.
-    var box = HP.txtOut;
+    var box = HP_previewBox(which);
     var span = box.firstChild;
     var at = text;
     for (var i = 0; i < count; ++i) {
@@ -43,15 +49,15 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  hueprev_dom_preview_describe__deps: ['$HP'],
-  hueprev_dom_preview_describe: function (text, length) {
-    HP.txtOut.setAttribute('aria-description', HP.text(text, length));
+  hueprev_dom_preview_describe__deps: ['$HP', '$HP_previewBox'],
+  hueprev_dom_preview_describe: function (which, text, length) {
+    HP_previewBox(which).setAttribute('aria-description', HP.text(text, length));
   },
 
   // Scrolls as little as brings the position into view, as a line edit does.
-  hueprev_dom_preview_show_position__deps: ['$HP'],
-  hueprev_dom_preview_show_position: function (position) {
-    var box = HP.txtOut;
+  hueprev_dom_preview_show_position__deps: ['$HP', '$HP_previewBox'],
+  hueprev_dom_preview_show_position: function (which, position) {
+    var box = HP_previewBox(which);
     var left = position;
     for (var span = box.firstChild; span !== null; span = span.nextSibling) {
       var node = span.firstChild;

@@ -1,12 +1,15 @@
 // The web front-end: the window built from its facts on the page, and the
 // page's events forwarded to the form.
 #include "window/clipboard.h"
+#include "window/colordialog.h"
+#include "window/dialogs.h"
 #include "window/facts.h"
 #include "window/form.h"
 #include "window/language.h"
 #include "window/menus.h"
 #include "window/statusline.h"
 #include "window/timer.h"
+#include "window/tools.h"
 #include "window/web/dom.h"
 #include "window/web/dominputbox.h"
 #include "window/web/dompreviewbox.h"
@@ -81,6 +84,70 @@ public:
     }
 };
 
+// The colour dialog on the page: a modal <dialog> as the core describes it.
+class PageDialogs final : public Dialogs, public ColorDialogView
+{
+public:
+    ColorDialog *open = nullptr;
+
+    void openColors(ColorDialog &model) override
+    {
+        open = &model;
+        const ColorDialogWords words = colorDialogWords();
+        const auto plain = [](const std::string &label) { return tools::withoutAccessKey(label); };
+        hueprev_dom_colors_begin(words.title.c_str(), words.ok.c_str(), words.cancel.c_str());
+        for (std::size_t row = 0; row < ColorDialog::kRows; ++row) {
+            hueprev_dom_colors_row(plain(words.rows[row]).c_str(), words.choose.c_str(),
+                                   words.chooseNames[row].c_str(), words.removes[row].c_str());
+        }
+        const facts::Control &box = facts::controlOf(facts::Kind::PreviewBox);
+        hueprev_dom_colors_end(plain(words.add).c_str(), plain(words.longWay).c_str(),
+                               plain(words.atMost).c_str(), words.characters.c_str(),
+                               facts::accessibleName(box).c_str(), facts::pixels(box.width),
+                               facts::pixels(box.height), box.points, facts::kPreviewBackground);
+        model.show(*this);
+    }
+    void closeColors() override
+    {
+        open = nullptr;
+        hueprev_dom_colors_close();
+    }
+
+    void showRows(std::size_t count, bool canAdd, bool canRemove) override
+    {
+        hueprev_dom_colors_rows(static_cast<int>(count), canAdd ? 1 : 0, canRemove ? 1 : 0);
+    }
+    void setRowText(std::size_t row, std::u16string_view text) override
+    {
+        hueprev_dom_colors_row_text(static_cast<int>(row), text.data(), static_cast<int>(text.size()));
+    }
+    void showRow(std::size_t row, const ColorRow &state) override
+    {
+        hueprev_dom_colors_row_state(static_cast<int>(row), state.alone.data(),
+                                     static_cast<int>(state.alone.size()), state.error.data(),
+                                     static_cast<int>(state.error.size()),
+                                     state.swatch ? static_cast<int>(*state.swatch) : -1,
+                                     open != nullptr ? static_cast<int>(open->rowColor(row)) : 0);
+    }
+    void setLongWay(bool on) override { hueprev_dom_colors_long_way(on ? 1 : 0); }
+    void setLimit(std::u16string_view text) override
+    {
+        hueprev_dom_colors_limit(text.data(), static_cast<int>(text.size()));
+    }
+    void showLimitError(std::u16string_view error) override
+    {
+        hueprev_dom_colors_limit_error(error.data(), static_cast<int>(error.size()));
+    }
+    void showResult(bool okEnabled, std::u16string_view count) override
+    {
+        hueprev_dom_colors_result(okEnabled ? 1 : 0, count.data(), static_cast<int>(count.size()));
+    }
+    PreviewBox &preview() override { return preview_; }
+
+private:
+    DomPreviewBox preview_{1};
+};
+
 struct FrmMain
 {
     DomInputBox txtIn;
@@ -89,7 +156,8 @@ struct FrmMain
     PageTimer notice{1};
     PageClipboard clipboard;
     PageStatusLine status;
-    Form form{txtIn, txtOut, {timer, notice, clipboard, status}};
+    PageDialogs dialogs;
+    Form form{txtIn, txtOut, {timer, notice, clipboard, status, dialogs}};
 };
 
 FrmMain &window()
@@ -179,6 +247,7 @@ void open()
 } // namespace
 } // namespace hueprev::web
 
+using hueprev::ColorDialog;
 using hueprev::web::form;
 
 extern "C" {
@@ -251,6 +320,55 @@ EMSCRIPTEN_KEEPALIVE void hueprev_txtIn_LinkChange()
 {
     hueprev_dom_lend_address(true);
     form().txtIn_Link(hueprev::web::handedOver(), false);
+}
+
+// The colour dialog's events: a row's text, or the limit's, is in the buffer.
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_RowEdited(int row)
+{
+    if (ColorDialog *dialog = hueprev::web::window().dialogs.open; dialog != nullptr && row >= 0) {
+        dialog->rowEdited(static_cast<std::size_t>(row), hueprev::web::handedOver());
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_RowChosen(int row, int color)
+{
+    if (ColorDialog *dialog = hueprev::web::window().dialogs.open; dialog != nullptr && row >= 0) {
+        dialog->rowChosen(static_cast<std::size_t>(row), static_cast<hueprev::ColorValue>(color) & 0xFFFFFFU);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_AddRow()
+{
+    if (ColorDialog *dialog = hueprev::web::window().dialogs.open) {
+        dialog->addRow();
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_RemoveRow(int row)
+{
+    if (ColorDialog *dialog = hueprev::web::window().dialogs.open; dialog != nullptr && row >= 0) {
+        dialog->removeRow(static_cast<std::size_t>(row));
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_LongWay(int on)
+{
+    if (ColorDialog *dialog = hueprev::web::window().dialogs.open) {
+        dialog->longWayToggled(on != 0);
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_Limit()
+{
+    if (ColorDialog *dialog = hueprev::web::window().dialogs.open) {
+        dialog->limitEdited(hueprev::web::handedOver());
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void hueprev_dlgColors_Close(int ok)
+{
+    hueprev::web::window().dialogs.open = nullptr;
+    form().dlgColors_Close(ok != 0);
 }
 
 // The dropped text is in the buffer.

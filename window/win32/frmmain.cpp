@@ -1,5 +1,7 @@
 #include "window/win32/frmmain.h"
 
+#include "window/win32/colorsdialog.h"
+
 #include "preview/colorcodes.h"
 #include "window/facts.h"
 #include "window/win32/accessible.h"
@@ -267,7 +269,8 @@ bool FrmMain::createControls()
     if (!menuBar_->made()) {
         return false;
     }
-    form_ = std::make_unique<Form>(*input_, *preview_, Lent{*timer_, *notice_, *clipboard_, *menuBar_});
+    form_ =
+        std::make_unique<Form>(*input_, *preview_, Lent{*timer_, *notice_, *clipboard_, *menuBar_, *this});
     input_->bind(form_.get());
     if (!addToolTips()) {
         return false;
@@ -275,6 +278,22 @@ bool FrmMain::createControls()
     input_->showFactsIn(toolTips_, inputWords_);
     form_->start();
     return true;
+}
+
+void FrmMain::openColors(ColorDialog &model)
+{
+    ColorsDialog dialog(model);
+    colors_ = &dialog;
+    const bool ok = dialog.run(window_);
+    colors_ = nullptr;
+    form_->dlgColors_Close(ok);
+}
+
+void FrmMain::closeColors()
+{
+    if (colors_ != nullptr) {
+        colors_->cancel();
+    }
 }
 
 bool FrmMain::addToolTips()

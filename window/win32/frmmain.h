@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/dialogs.h"
 #include "window/form.h"
 #include "window/win32/edittextbox.h"
 #include "window/win32/menubar.h"
@@ -32,11 +33,17 @@ struct DpiResources
 
 // The one window, built from its table of controls: the input box, the row of
 // colour buttons and the preview; and its menu bar.
-class FrmMain final
+class ColorsDialog;
+
+class FrmMain final : public Dialogs
 {
 public:
     // Creates and shows the window; nullptr if it could not be made.
     static HWND create(HINSTANCE instance, int show);
+
+    // Modal: the form hears of the close once the dialog has gone.
+    void openColors(ColorDialog &model) override;
+    void closeColors() override;
 
 private:
     explicit FrmMain(HINSTANCE instance) : instance_(instance) {}
@@ -69,7 +76,8 @@ private:
     std::unique_ptr<MenuBar> menuBar_;
     std::unique_ptr<WindowClipboard> clipboard_;
     std::unique_ptr<Form> form_;
-    bool created_ = false; // WM_CREATE succeeded: the program ends with the window
+    ColorsDialog *colors_ = nullptr; // the colour dialog while it is open
+    bool created_ = false;           // WM_CREATE succeeded: the program ends with the window
 };
 
 } // namespace hueprev::win32

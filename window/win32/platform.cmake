@@ -3,6 +3,9 @@
 # the tests included, since they run under Wine.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static)
+# Only the code the program calls: each function and datum a section the linker may drop.
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-Wl,--gc-sections)
 
 # The tests run under Wine where its loader is installed (Debian keeps it out
 # of PATH). The 32-bit one comes only with a foreign architecture, which this
