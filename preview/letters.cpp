@@ -15,7 +15,7 @@ GraphemeBreak graphemeBreakOf(char32_t codePoint)
     const detail::BreakRange *last = first + detail::kBreakRangeCount;
     const auto *found = std::upper_bound(
         first, last, codePoint, [](char32_t cp, const detail::BreakRange &r) { return cp < r.first; });
-    if (found == first || (found - 1)->last < codePoint) {
+    if (found == first || (found - 1)->first + (found - 1)->span < codePoint) {
         return GraphemeBreak::Other;
     }
     return (found - 1)->value;

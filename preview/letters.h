@@ -37,7 +37,7 @@ namespace detail {
 struct BreakRange
 {
     char32_t first;
-    char32_t last;
+    std::uint16_t span; // the range is first to first + span: 8 bytes a range
     GraphemeBreak value;
 };
 // Generated from Unicode's data files by make_letters.py, sorted.

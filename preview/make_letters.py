@@ -58,7 +58,11 @@ def table(out, property_file, emoji_file):
         f.write('#include "preview/letters.h"\n\nnamespace hueprev::detail {\n\n')
         f.write("const BreakRange kBreakRanges[] = {\n")
         for first, last, value in merged:
-            f.write(f"    {{0x{first:X}, 0x{last:X}, GraphemeBreak::{PROPERTIES[value].replace('_', '')}}},\n")
+            # A range longer than a span holds is written as several.
+            while first <= last:
+                end = min(last, first + 0xFFFF)
+                f.write(f"    {{0x{first:X}, 0x{end - first:X}, GraphemeBreak::{PROPERTIES[value].replace('_', '')}}},\n")
+                first = end + 1
         f.write("};\nconst std::size_t kBreakRangeCount = std::size(kBreakRanges);\n\n")
         f.write(f'const char *const kUnicodeVersion = "{version(property_file)}";\n\n')
         f.write("} // namespace hueprev::detail\n")
