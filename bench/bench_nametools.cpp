@@ -3,6 +3,7 @@
 #include "bench/names.h"
 #include "preview/fade.h"
 #include "preview/nametools.h"
+#include "preview/shareformats.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,8 +58,25 @@ void fadeThree(benchmark::State &state)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
 }
 
+// Copy as: each text format of the whole name.
+void discord(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) { return hueprev::discordCopy(name); });
+}
+void bbcode(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) { return hueprev::bbcodeCopy(name); });
+}
+void html(benchmark::State &state)
+{
+    onWholeName(state, [](std::u16string_view name) { return hueprev::htmlCopy(name); });
+}
+
 } // namespace
 
+BENCHMARK(discord)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(bbcode)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(html)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(fadeThree)
     ->Args({30, 6})
     ->Args({100'000, 0})

@@ -3,6 +3,7 @@
 // paste into the input, which adds the line edit's own work.
 #include "bench/names.h"
 #include "window/qt/mainwindow.h"
+#include "window/qt/qtclipboard.h"
 #include "window/qt/richtextpreview.h"
 #include "window/qt/utf16.h"
 
@@ -107,6 +108,22 @@ BENCHMARK_CAPTURE(fullRender, code_every_6, true)
     ->RangeMultiplier(10)
     ->Range(100, 100'000)
     ->Unit(benchmark::kMillisecond);
+// Copy as > Picture on a name: its letters drawn and put on the clipboard.
+void picture(benchmark::State &state)
+{
+    window(); // the window's font
+    const std::u16string name = hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), true);
+    hueprev::Picture drawn;
+    for (const char16_t c : name) {
+        drawn.letters.push_back({std::u16string(1, c), hueprev::colorOf(static_cast<int>(c) % 10)});
+    }
+    hueprev::QtClipboard clipboard;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(clipboard.setPicture(drawn));
+    }
+}
+BENCHMARK(picture)->Arg(30)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_CAPTURE(fullRender, no_code, false)
     ->RangeMultiplier(10)
     ->Range(100, 100'000)

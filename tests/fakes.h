@@ -112,8 +112,20 @@ public:
 class FakeClipboard final : public Clipboard
 {
 public:
-    std::u16string text;
+    std::u16string text, html;
+    Picture picture;
+    PictureDone done{false, false}; // what setPicture answers
     void setText(std::u16string_view copied) override { text = copied; }
+    void setHtml(std::u16string_view copied, std::u16string_view markup) override
+    {
+        text = copied;
+        html = markup;
+    }
+    PictureDone setPicture(const Picture &drawn) override
+    {
+        picture = drawn;
+        return done;
+    }
 };
 
 // The count's place: what it shows, what it announced, which tools it enables.

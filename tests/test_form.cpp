@@ -1,5 +1,6 @@
 // The window's behaviour, written once for every front-end, driven here
 // through fakes of the text box and the preview box.
+#include "preview/shareformats.h"
 #include "tests/fakes.h"
 #include "tests/recordingsink.h"
 #include "window/form.h"
@@ -318,6 +319,27 @@ TEST(Form, NameToolsActAsOneEditOnTheSelectionThePlayerMade)
               (std::vector<std::u16string>{u"This link holds no name that can be read.",
                                            u"This link holds no name that can be read.",
                                            u"This link's name is longer than 10000 characters."}));
+    // Copy as: the whole name in a format, said with the format's name.
+    copied.form.mnuTool_Click(toolIndex("Discord"));
+    EXPECT_EQ(copied.clipboard.text, discordCopy(u"^1N\u00e9 x"));
+    copied.form.mnuTool_Click(toolIndex("HTML"));
+    EXPECT_EQ(copied.clipboard.html, htmlCopy(u"^1N\u00e9 x"));
+    EXPECT_EQ(copied.clipboard.text, copied.clipboard.html) << "its source, as text";
+    copied.clipboard.done = {false, true};
+    copied.form.mnuTool_Click(toolIndex("Picture"));
+    ASSERT_EQ(copied.clipboard.picture.letters.size(), 4U) << "whole letters";
+    EXPECT_EQ(copied.clipboard.picture.letters[1].text, u"\u00e9");
+    EXPECT_EQ(copied.clipboard.picture.letters[1].color, colorOf(1));
+    Window longer(std::u16string(2'000, u'a'), 0, 0);
+    longer.form.txtIn_Change();
+    longer.form.mnuTool_Click(toolIndex("Discord"));
+    EXPECT_EQ(
+        longer.status.announced,
+        (std::vector<std::u16string>{u"Copied for Discord, longer than the 2000 characters of a message"}));
+    EXPECT_EQ(std::vector<std::u16string>(copied.status.announced.end() - 3, copied.status.announced.end()),
+              (std::vector<std::u16string>{u"Copied for Discord", u"Copied as HTML",
+                                           u"Copied as a picture, cut at 8192 pixels"}));
+    copied.status.announced.resize(copied.status.announced.size() - 3);
     // A copy says so in the count's place for a moment, then the count is back.
     EXPECT_EQ(copied.status.announced, (std::vector<std::u16string>{u"Copied", u"Copied"}));
     EXPECT_EQ(copied.notice.delay, kNoticeMilliseconds);
@@ -431,7 +453,7 @@ TEST(Form, MenusOfferEachItemAsItWouldActAndHandBackTheEditItems)
             rows.push_back(entry.columns);
         }
     }
-    EXPECT_EQ(rows, (std::vector<std::size_t>{2, 2, 4, 5, 5, 1}));
+    EXPECT_EQ(rows, (std::vector<std::size_t>{2, 4, 2, 4, 5, 5, 1}));
 }
 
 TEST(Form, AnyColoursFadesTheSelectionAsOneStepWhenOkIsPressed)

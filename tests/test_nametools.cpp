@@ -1,5 +1,6 @@
 // The name tools: worked examples, and properties over generated names
 // against the reference model.
+#include "preview/shareformats.h"
 #include "preview/utf16.h"
 #include "tests/generated.h"
 #include "tests/nameproperties.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <variant>
 
@@ -160,6 +162,160 @@ TEST_F(NameToolProperties, EveryToolKeepsItsPromises)
         }
         ASSERT_EQ(toolBreaks(name, from, to, removeColors(name, from, to), kWhite), "") << printable(name);
         ASSERT_EQ(toolBreaks(name, 0, 0, removeUnneededCodes(name), {}), "") << printable(name);
+    }
+}
+
+TEST(ShareFormats, WorkedNames)
+{
+    struct Case
+    {
+        const char *name;
+        std::u16string text;
+        std::u16string discord, bbcode, html;
+    };
+    const std::u16string span = u"<span style=\"background:#404040;white-space:pre\">";
+    const Case cases[] = {
+        {"two_colours", u"^1Red^7White", u"```ansi\n\x1B[31mRed\x1B[37mWhite\n```",
+         u"[color=#ff0000]Red[/color][color=#ffffff]White[/color]",
+         span + u"<span style=\"color:#ff0000\">Red</span><span style=\"color:#ffffff\">White</span></span>"},
+        {"cyan_and_pink", u"^5Sky^6Rider", u"```ansi\n\x1B[36mSky\x1B[35mRider\n```",
+         u"[color=#00ffff]Sky[/color][color=#ff00ff]Rider[/color]",
+         span + u"<span style=\"color:#00ffff\">Sky</span><span style=\"color:#ff00ff\">Rider</span></span>"},
+        {"one_discord_colour_for_two_codes", u"^5a^8b^0c^9d", u"```ansi\n\x1B[36mab\x1B[30mcd\n```",
+         u"[color=#00ffff]a[/color][color=#007f7f]b[/color][color=#000000]c[/color][color=#7f7f7f]d[/color]",
+         span + u"<span style=\"color:#00ffff\">a</span><span style=\"color:#007f7f\">b</span>"
+                u"<span style=\"color:#000000\">c</span><span style=\"color:#7f7f7f\">d</span></span>"},
+        {"emoji_and_a_mark_after_a_code", u"^3\U0001F600e^1\u0301x",
+         u"```ansi\n\x1B[33m\U0001F600e\u0301\x1B[31mx\n```",
+         u"[color=#ffff00]\U0001F600e\u0301[/color][color=#ff0000]x[/color]",
+         span + u"<span style=\"color:#ffff00\">\U0001F600e\u0301</span><span "
+                u"style=\"color:#ff0000\">x</span></span>"},
+        {"markup_stays_text", u"^1<b>&\"'[/color]```\x1B[32m",
+         u"```ansi\n\x1B[31m<b>&\"'[\u200B/color]`\u200B`\u200B`\u200B\x1B\u200B[\u200B32m\n```",
+         u"[color=#ff0000]<b>&\"'[\u200B/color]`\u200B`\u200B`\u200B\x1B\u200B[\u200B32m[/color]",
+         span + u"<span style=\"color:#ff0000\">&lt;b&gt;&amp;&quot;&#39;[/color]```\x1B[32m</span></span>"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(discordCopy(c.text), c.discord) << c.name;
+        EXPECT_EQ(bbcodeCopy(c.text), c.bbcode) << c.name;
+        EXPECT_EQ(htmlCopy(c.text), c.html) << c.name;
+    }
+    // Windows' HTML Format: the offsets its header gives frame the page and the fragment.
+    const std::string clip = windowsHtmlFormat(u"<b>\u00e9</b>");
+    const auto offset = [&](const char *field) {
+        return std::stoul(clip.substr(clip.find(field) + std::strlen(field), 10));
+    };
+    EXPECT_EQ(clip.substr(offset("StartFragment:"), offset("EndFragment:") - offset("StartFragment:")),
+              "<b>\xC3\xA9</b>");
+    EXPECT_EQ(clip.substr(offset("StartHTML:"), 6), "<html>");
+    EXPECT_EQ(offset("EndHTML:"), clip.size());
+}
+
+// Each format read back as a player's program would: its text and each
+// letter's code, which must be the name's as the preview shows it.
+TEST_F(NameToolProperties, EveryFormatGivesBackTheNamesLettersAndColours)
+{
+    const auto strip = [](std::u16string text) {
+        std::erase(text, u'\u200B');
+        return text;
+    };
+    for (const std::u16string &name : names) {
+        std::u16string shown;
+        std::vector<int> codes; // each unit's code, as the preview shows it
+        std::vector<int> ansi;  // the same as Discord shows it
+        for (const ShareRun &run : shareRuns(name)) {
+            shown += run.text;
+            codes.insert(codes.end(), run.text.size(), run.code);
+            ansi.insert(ansi.end(), run.text.size(), discordColor(run.code));
+        }
+        std::u16string expectedShown;
+        for (const ColoredChar &cell : referencePreview(name)) {
+            expectedShown += isLineBreak(cell.ch) ? u' ' : cell.ch; // as the preview shows a break
+        }
+        ASSERT_EQ(shown, expectedShown) << printable(name);
+        // BBCode: [color=#rrggbb]…[/color], and nothing else.
+        std::u16string text;
+        std::vector<int> read;
+        const std::u16string bbcode = bbcodeCopy(name);
+        std::u16string_view rest = bbcode;
+        while (!rest.empty()) {
+            ASSERT_TRUE(rest.starts_with(u"[color=#")) << printable(name);
+            const std::u16string hex(rest.substr(8, 6));
+            const std::size_t close = rest.find(u"[/color]");
+            ASSERT_NE(close, std::u16string_view::npos) << printable(name);
+            const std::u16string piece = strip(std::u16string(rest.substr(15, close - 15)));
+            int code = 0;
+            while (code < kColorCount &&
+                   hexColor(colorOf(code)) != std::string("#") + std::string(hex.begin(), hex.end())) {
+                ++code;
+            }
+            text += piece;
+            read.insert(read.end(), piece.size(), code);
+            rest.remove_prefix(close + 8);
+        }
+        EXPECT_EQ(text, shown) << printable(name);
+        EXPECT_EQ(read, codes) << printable(name);
+        // Discord: ESC[3Nm before each run, in its block.
+        const std::u16string block = discordCopy(name);
+        ASSERT_TRUE(block.starts_with(u"```ansi\n") && block.ends_with(u"\n```")) << printable(name);
+        text.clear();
+        read.clear();
+        std::u16string_view body = std::u16string_view(block).substr(8, block.size() - 12);
+        int color = 0;
+        for (std::size_t at = 0; at < body.size();) {
+            if (body.substr(at, 2) == u"\x1B[" && at + 4 < body.size() && body[at + 4] == u'm') {
+                color = 30 + (body[at + 3] - u'0');
+                at += 5;
+            } else {
+                text += body[at];
+                read.push_back(color);
+                ++at;
+            }
+        }
+        const std::u16string kept = strip(text);
+        EXPECT_EQ(kept, shown) << printable(name);
+        std::vector<int> unzwsp;
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            if (text[at] != u'\u200B') {
+                unzwsp.push_back(read[at]);
+            }
+        }
+        EXPECT_EQ(unzwsp, ansi) << printable(name);
+        // HTML: the text of each coloured span, unescaped.
+        const std::u16string html = htmlCopy(name);
+        text.clear();
+        read.clear();
+        for (std::size_t at = html.find(u"<span style=\"color:#"); at != std::u16string::npos;
+             at = html.find(u"<span style=\"color:#", at)) {
+            const std::u16string hex = html.substr(at + 20, 6);
+            const std::size_t from = html.find(u'>', at) + 1;
+            const std::size_t to = html.find(u"</span>", from);
+            std::u16string piece;
+            for (std::size_t i = from; i < to;) {
+                for (const auto &[entity, c] :
+                     {std::pair{u"&amp;", u'&'}, std::pair{u"&lt;", u'<'}, std::pair{u"&gt;", u'>'},
+                      std::pair{u"&quot;", u'"'}, std::pair{u"&#39;", u'\''}}) {
+                    if (std::u16string_view(html).substr(i).starts_with(entity)) {
+                        piece += c;
+                        i += std::char_traits<char16_t>::length(entity);
+                        goto next;
+                    }
+                }
+                ASSERT_NE(html[i], u'<') << printable(name);
+                piece += html[i++];
+            next:;
+            }
+            int code = 0;
+            while (code < kColorCount &&
+                   hexColor(colorOf(code)) != "#" + std::string(hex.begin(), hex.end())) {
+                ++code;
+            }
+            text += piece;
+            read.insert(read.end(), piece.size(), code);
+            at = to;
+        }
+        EXPECT_EQ(text, shown) << printable(name);
+        EXPECT_EQ(read, codes) << printable(name);
     }
 }
 

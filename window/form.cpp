@@ -1,8 +1,10 @@
 #include "window/form.h"
 
 #include "preview/colorcodes.h"
+#include "preview/letters.h"
 #include "preview/linebreaks.h"
 #include "preview/nametools.h"
+#include "preview/shareformats.h"
 #include "window/clipboard.h"
 #include "window/dialogs.h"
 #include "window/facts.h"
@@ -212,6 +214,7 @@ std::optional<NameEdit> Form::toolEdit(const tools::Tool &tool, std::u16string_v
     case tools::Action::ColorLetters:
         return colorLetters(name, from, to, tool.colors);
     case tools::Action::CopyName:
+    case tools::Action::CopyAs:
     case tools::Action::CopyLink:
     case tools::Action::AnyColors:
         break; // they change nothing, or not at once
@@ -229,6 +232,7 @@ bool Form::toolEnabled(std::size_t index) const
     const std::u16string &name = preview_.name();
     switch (tool->action) {
     case tools::Action::CopyName:
+    case tools::Action::CopyAs:
         return !name.empty();
     case tools::Action::CopyLink:
         return !name.empty() && !linkBase_.empty();
@@ -274,6 +278,57 @@ void Form::copy(tools::Action action, const std::u16string &name)
     notice_.start(kNoticeMilliseconds, [this] { showCount(); });
 }
 
+void Form::copyAs(tools::ShareFormat kind, const std::u16string &name)
+{
+    std::u16string notice;
+    switch (kind) {
+    case tools::ShareFormat::Discord: {
+        const std::u16string copy = discordCopy(name);
+        clipboard_.setText(copy);
+        // TRANSLATORS: said once the name is copied for Discord; %1$s is the most one message holds, "2000".
+        notice = utf16(copy.size() > kDiscordMessageLimit
+                           ? format("Copied for Discord, longer than the %1$s characters of a message",
+                                    {std::to_string(kDiscordMessageLimit)})
+                           : std::string(translate("Copied for Discord")));
+        break;
+    }
+    case tools::ShareFormat::BBCode:
+        clipboard_.setText(bbcodeCopy(name));
+        notice = utf16(translate("Copied for BBCode"));
+        break;
+    case tools::ShareFormat::Html: {
+        const std::u16string html = htmlCopy(name);
+        clipboard_.setHtml(html, html);
+        notice = utf16(translate("Copied as HTML"));
+        break;
+    }
+    case tools::ShareFormat::Picture: {
+        Picture picture;
+        for (const ShareRun &run : shareRuns(name)) {
+            const std::vector<std::uint8_t> starts = letterStarts(run.text, Codes::Shown);
+            for (std::size_t at = 0; at < run.text.size();) {
+                std::size_t end = at + 1;
+                while (starts[end] == 0) {
+                    ++end;
+                }
+                picture.letters.push_back({run.text.substr(at, end - at), colorOf(run.code)});
+                at = end;
+            }
+        }
+        const PictureDone done = clipboard_.setPicture(picture);
+        const std::string widest = std::to_string(Picture::kWidest);
+        // TRANSLATORS: said once the name's picture is made; %1$s is the widest it may be, in pixels.
+        notice = utf16(done.saved ? (done.cut ? format("Saved as name.png, cut at %1$s pixels", {widest})
+                                              : std::string(translate("Saved as name.png")))
+                                  : (done.cut ? format("Copied as a picture, cut at %1$s pixels", {widest})
+                                              : std::string(translate("Copied as a picture"))));
+        break;
+    }
+    }
+    status_.announce(notice);
+    notice_.start(kNoticeMilliseconds, [this] { showCount(); });
+}
+
 void Form::mnuTool_Click(std::size_t index)
 {
     const std::optional<tools::Tool> tool = tools::toolAt(index);
@@ -287,6 +342,11 @@ void Form::mnuTool_Click(std::size_t index)
     case tools::Action::CopyLink:
         if (toolEnabled(index)) {
             copy(tool->action, name);
+        }
+        break;
+    case tools::Action::CopyAs:
+        if (toolEnabled(index)) {
+            copyAs(tool->format, name);
         }
         break;
     case tools::Action::AnyColors:

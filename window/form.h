@@ -112,6 +112,8 @@ private:
     Selection selection() const;
     // Copies the name, or the link to it, and says so.
     void copy(tools::Action action, const std::u16string &name);
+    // Copies the whole name in a format for the places players show it, and says so.
+    void copyAs(tools::ShareFormat kind, const std::u16string &name);
     // What a tool would make of the name, on the selection the player made.
     std::optional<NameEdit> toolEdit(const tools::Tool &tool, std::u16string_view name, Selection on) const;
     Selection playersSelection() const { return kept_ ? *kept_ : selection(); }

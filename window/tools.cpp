@@ -29,6 +29,7 @@ struct Row
     const char *label;
     std::span<const int> colors;
     bool pageOnly = false; // only the page has an address to share
+    ShareFormat format = ShareFormat::Discord;
 };
 
 constexpr Row item(Action action, const char *label, bool pageOnly = false)
@@ -36,9 +37,9 @@ constexpr Row item(Action action, const char *label, bool pageOnly = false)
     return {Kind::Item, action, label, {}, pageOnly};
 }
 
-// The copies, a line, two items, the submenu with the fades, a line and the
-// colours, a line and Any colours…, and its end.
-using Rows = std::array<Row, 2 + 1 + 2 + 1 + kFades.size() + 1 + kColorCount + 2 + 1>;
+// The copies and the submenu of Copy as, a line, two items, the submenu with
+// the fades, a line and the colours, a line and Any colours…, and its end.
+using Rows = std::array<Row, 2 + 6 + 1 + 2 + 1 + kFades.size() + 1 + kColorCount + 2 + 1>;
 
 Rows makeRows()
 {
@@ -49,6 +50,14 @@ Rows makeRows()
     rows[at++] = item(Action::CopyName, translatable("Copy the &name"));
     // Only the page has an address to share.
     rows[at++] = item(Action::CopyLink, translatable("Copy link"), true);
+    // TRANSLATORS: a submenu of copies for the places players show names; its items are names of formats.
+    rows[at++] = {Kind::Submenu, Action::CopyAs, translatable("Cop&y as"), {}};
+    rows[at++] = {Kind::Item, Action::CopyAs, translatable("&Discord"), {}, false, ShareFormat::Discord};
+    rows[at++] = {Kind::Item, Action::CopyAs, translatable("&BBCode"), {}, false, ShareFormat::BBCode};
+    rows[at++] = {Kind::Item, Action::CopyAs, translatable("&HTML"), {}, false, ShareFormat::Html};
+    // TRANSLATORS: the name as an image.
+    rows[at++] = {Kind::Item, Action::CopyAs, translatable("&Picture"), {}, false, ShareFormat::Picture};
+    rows[at++] = {Kind::End, Action::CopyAs, nullptr, {}};
     rows[at++] = {Kind::Separator, Action::CopyName, nullptr, {}};
     rows[at++] = item(Action::RemoveUnneededCodes, translatable("Remove unneeded c&odes"));
     rows[at++] = item(Action::RemoveColors, translatable("Remove colour&s"));
@@ -83,7 +92,7 @@ std::optional<Tool> toolAt(std::size_t index)
     if (index >= rows().size() || rows()[index].kind != Kind::Item) {
         return std::nullopt;
     }
-    return Tool{rows()[index].action, rows()[index].colors};
+    return Tool{rows()[index].action, rows()[index].colors, rows()[index].format};
 }
 
 std::size_t count()

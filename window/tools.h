@@ -11,12 +11,16 @@
 // in order: on the desktop menu items, on the page buttons and labelled groups.
 namespace hueprev::tools {
 
-enum class Action { CopyName, RemoveUnneededCodes, RemoveColors, ColorLetters, AnyColors, CopyLink };
+enum class Action { CopyName, CopyAs, RemoveUnneededCodes, RemoveColors, ColorLetters, AnyColors, CopyLink };
+
+// The places players show a name, for Copy as.
+enum class ShareFormat { Discord, BBCode, Html, Picture };
 
 struct Tool
 {
     Action action;
     std::span<const int> colors; // for ColorLetters: a fade's colours, or one colour
+    ShareFormat format;          // for CopyAs
 };
 
 // The tool an item's index stands for; none for an index that is no item.

@@ -1,11 +1,12 @@
 """Colour buttons and Enter in the real program, driven as a player drives it."""
 import os
 import sys
+import subprocess
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
-from x11 import App, VirtualDisplay  # noqa: E402
+from x11 import App, Image, VirtualDisplay  # noqa: E402
 
 # How to start the program under test: its path, or "wine64 hueprev.exe".
 COMMAND = os.environ["HUEPREV_COMMAND"]
@@ -152,6 +153,59 @@ class Commands(unittest.TestCase):
             self.assertEqual(app.input_text(), "^1Tarn^6val^4e")
             app.key("ctrl+z")
             self.assertEqual(app.input_text(), "Tarnvale")
+            self.assertEqual(app.close(), 0)
+
+    def test_copy_as_for_each_place_players_show_names(self):
+        if FRONTEND == "web":
+            self.skipTest("the page's copies are tested in test_web_page.py")
+        with VirtualDisplay() as display, App(display, COMMAND) as app:
+            app.type("^5Sky^6Rider")
+
+            def copy_as(key, target, expected=None):
+                """Name > Copy as > the format, by access keys; what the X clipboard then holds for target."""
+                app.set_clipboard("\u2063marker")
+                self.open_menu(app, "alt+n")
+                self.open_menu(app, "y")
+                app.key(key)
+                deadline = time.monotonic() + 30
+                while True:
+                    targets = app.display.run("xclip", "-o", "-selection", "clipboard", "-t", "TARGETS",
+                                              check=False).stdout.split()
+                    held = app.display.run("xclip", "-o", "-selection", "clipboard", "-t", target,
+                                           check=False, text=False).stdout if target in targets else b""
+                    if (held and expected is None) or held.decode("utf-8", "replace") == expected:
+                        return held
+                    if time.monotonic() > deadline:
+                        raise AssertionError("not on the clipboard as %s: %r" % (target, held[:200]))
+                    time.sleep(0.1)
+
+            copy_as("d", "UTF8_STRING", "```ansi\n\x1b[36mSky\x1b[35mRider\n```")
+            copy_as("b", "UTF8_STRING", "[color=#00ffff]Sky[/color][color=#ff00ff]Rider[/color]")
+            html = copy_as("h", "text/html").decode("utf-8", "replace")
+            self.assertIn('<span style="color:#00ffff">Sky</span><span style="color:#ff00ff">Rider</span>', html)
+            # The picture: the runs' colours, cyan then pink, left to right on the game's background.
+            self.open_menu(app, "alt+n")
+            self.open_menu(app, "y")
+            app.key("p")
+            deadline = time.monotonic() + 30
+            while True:
+                targets = app.display.run("xclip", "-o", "-selection", "clipboard", "-t", "TARGETS",
+                                          check=False).stdout.split()
+                kind = next((t for t in ("image/png", "image/bmp") if t in targets), None)
+                if kind or time.monotonic() > deadline:
+                    break
+                time.sleep(0.1)
+            self.assertIsNotNone(kind, targets)
+            data = app.display.run("xclip", "-o", "-selection", "clipboard", "-t", kind, text=False).stdout
+            ppm = subprocess.run(["pngtopnm" if kind == "image/png" else "bmptopnm"], input=data,
+                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
+            image = Image(ppm)
+            first = {}
+            for x in range(image.width):
+                for y in range(image.height):
+                    first.setdefault(image.at(x, y), x)
+            self.assertIn((64, 64, 64), first)
+            self.assertLess(first[(0, 255, 255)], first[(255, 0, 255)])
             self.assertEqual(app.close(), 0)
 
     def test_the_bar_by_keyboard(self):

@@ -213,6 +213,53 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script(value), "linked")
         self.assertFalse(self.driver.execute_script("return !!document.querySelector('dialog.colors')"))
 
+    def test_copy_as_through_the_browsers_clipboard(self):
+        self.open()
+        self.driver.execute_cdp_cmd("Browser.grantPermissions",
+                                    {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.type("^5Sky^6Rider")
+        tool = lambda label: self.driver.find_element(  # noqa: E731
+            "xpath", "//section//div[@aria-label='Copy as']//button[normalize-space()='%s']" % label).click()
+        # What the clipboard holds, each type as text (a picture as base64).
+        read = """const done = arguments[arguments.length - 1];
+            navigator.clipboard.read().then(async items => {
+                const held = {};
+                for (const type of items[0].types) {
+                    const blob = await items[0].getType(type);
+                    held[type] = type.startsWith('image/')
+                        ? btoa(String.fromCharCode(...new Uint8Array(await blob.arrayBuffer()))) : await blob.text();
+                }
+                done(held);
+            }, error => done({error: String(error)}));"""
+        tool("Discord")
+        self.assertEqual(self.driver.execute_async_script(read).get("text/plain"),
+                         "```ansi\n\x1b[36mSky\x1b[35mRider\n```")
+        self.assertEqual(self.driver.find_element("css selector", ".count").text, "Copied for Discord")
+        tool("BBCode")
+        self.assertEqual(self.driver.execute_async_script(read).get("text/plain"),
+                         "[color=#00ffff]Sky[/color][color=#ff00ff]Rider[/color]")
+        tool("HTML")
+        held = self.driver.execute_async_script(read)
+        self.assertIn('<span style="color:#00ffff">Sky</span><span style="color:#ff00ff">Rider</span>',
+                      held.get("text/html", ""))
+        self.assertTrue(held.get("text/plain", "").startswith('<span style="background:#404040'))
+        tool("Picture")
+        deadline = time.monotonic() + 10
+        held = {}
+        while "image/png" not in held and time.monotonic() < deadline:
+            held = self.driver.execute_async_script(read)
+        self.assertIn("image/png", held)
+        import base64
+        image = Image(subprocess.run(["pngtopnm"], input=base64.b64decode(held["image/png"]),
+                                     stdout=subprocess.PIPE, check=True).stdout)
+        first = {}
+        for x in range(image.width):
+            for y in range(image.height):
+                first.setdefault(image.at(x, y), x)
+        self.assertIn((64, 64, 64), first)
+        self.assertLess(first[(0, 255, 255)], first[(255, 0, 255)])
+        self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "txtIn")
+
     def test_a_markup_fault_could_neither_run_script_nor_send_the_name(self):
         self.open()
         self.assertIn("default-src 'none'", self.driver.execute_script(
@@ -337,7 +384,7 @@ class Page(unittest.TestCase):
                     });
                     return {input: [input.left, input.right], tools: tools};""")
                 tools = layout["tools"]
-                self.assertEqual(len(tools), 19)
+                self.assertEqual(len(tools), 23)
                 for name, left, top, right, reachable in tools:
                     self.assertTrue(reachable, name)
                 # The strip's edges on the controls'.

@@ -1,10 +1,6 @@
 #pragma once
 
 #include "window/clipboard.h"
-#include "window/qt/utf16.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
 
 namespace hueprev {
 
@@ -12,10 +8,10 @@ namespace hueprev {
 class QtClipboard final : public Clipboard
 {
 public:
-    void setText(std::u16string_view text) override
-    {
-        QGuiApplication::clipboard()->setText(toQString(text));
-    }
+    void setText(std::u16string_view text) override;
+    void setHtml(std::u16string_view text, std::u16string_view html) override;
+    // Drawn as the preview draws, at the screen's scale.
+    PictureDone setPicture(const Picture &picture) override;
 };
 
 } // namespace hueprev

@@ -45,6 +45,14 @@ void hueprev_dom_input_focus();
 void hueprev_dom_input_describe(const char16_t *description, int length);
 
 void hueprev_dom_clipboard_write(const char16_t *text, int length);
+// Text and its HTML, through a copy event: a rich editor pastes the markup.
+void hueprev_dom_clipboard_html(const char16_t *text, int length, const char16_t *html, int htmlLength);
+// The name's picture: `count` letters of `text` (pairs of colour and length,
+// as a preview's runs are), drawn as the preview draws them, on the
+// clipboard where the browser takes an image, else downloaded. Returns 1 if
+// saved, plus 2 if cut at `widest` pixels.
+int hueprev_dom_clipboard_picture(const char16_t *text, const hueprev::PreviewRun *letters, int count,
+                                  double points, int height, std::uint32_t background, int widest);
 // Lends the page's address to the module (hueprev_buffer): its fragment
 // without the "#" for `fragment`, else the address without it.
 void hueprev_dom_lend_address(bool fragment);

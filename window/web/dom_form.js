@@ -211,6 +211,85 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  hueprev_dom_clipboard_html__deps: ['$HP'],
+  hueprev_dom_clipboard_html: function (text, length, html, htmlLength) {
+    var plain = HP.text(text, length);
+    var markup = HP.text(html, htmlLength);
+    var copy = function (event) {
+      event.preventDefault();
+      event.clipboardData.setData('text/plain', plain);
+      event.clipboardData.setData('text/html', markup);
+    };
+    var active = document.activeElement;
+    document.addEventListener('copy', copy, true);
+    // The copy command needs a selection to act on in some engines: a hidden one.
+    var holder = document.createElement('textarea');
+    holder.value = ' ';
+    holder.className = 'unseen';
+    document.body.appendChild(holder);
+    holder.select();
+    document.execCommand('copy');
+    document.body.removeChild(holder);
+    document.removeEventListener('copy', copy, true);
+    if (active) {
+      active.focus();
+    }
+  },
+
+  hueprev_dom_clipboard_picture__deps: ['$HP'],
+  hueprev_dom_clipboard_picture: function (text, letters, count, points, height, background, widest) {
+    var scale = window.devicePixelRatio || 1;
+    var font = points + 'pt "Tahoma", hueprev-tahoma, sans-serif';
+    var canvas = document.createElement('canvas');
+    var context = canvas.getContext('2d');
+    context.font = font;
+    var margin = 4;
+    var width = 2 * margin;
+    var shown = [];
+    var at = text;
+    for (var i = 0; i < count; ++i) {
+      var color = HEAPU32[(letters >> 2) + 2 * i];
+      var length = HEAPU32[(letters >> 2) + 2 * i + 1];
+      var letter = HP.text(at, length);
+      at += 2 * length;
+      var advance = context.measureText(letter).width;
+      if (Math.ceil((width + advance) * scale) > widest) {
+        break;
+      }
+      shown.push([letter, color, width - margin]);
+      width += advance;
+    }
+    var cut = shown.length < count;
+    canvas.width = Math.ceil(width * scale);
+    canvas.height = Math.ceil(height * scale);
+    context = canvas.getContext('2d');
+    context.scale(scale, scale);
+    context.fillStyle = HP.rgb(background);
+    context.fillRect(0, 0, width, height);
+    context.font = font;
+    context.textBaseline = 'middle';
+    shown.forEach(function (drawn) {
+      context.fillStyle = HP.rgb(drawn[1]);
+      context.fillText(drawn[0], margin + drawn[2], height / 2);
+    });
+    var blob = new Promise(function (resolve) { canvas.toBlob(resolve, 'image/png'); });
+    // Made inside the click, as the browser asks of a clipboard item.
+    if (window.ClipboardItem && navigator.clipboard && navigator.clipboard.write) {
+      navigator.clipboard.write([new ClipboardItem({'image/png': blob})]);
+      return cut ? 2 : 0;
+    }
+    blob.then(function (png) {
+      var link = document.createElement('a');
+      link.download = 'name.png';
+      link.href = URL.createObjectURL(png);
+      document.body.appendChild(link);
+      link.click();
+      document.body.removeChild(link);
+      setTimeout(function () { URL.revokeObjectURL(link.href); }, 1000);
+    });
+    return 1 + (cut ? 2 : 0);
+  },
+
   hueprev_dom_lend_address__deps: ['$HP'],
   hueprev_dom_lend_address: function (fragment) {
     var address = window.location.href;

@@ -65,6 +65,25 @@ public:
     {
         hueprev_dom_clipboard_write(text.data(), static_cast<int>(text.size()));
     }
+    void setHtml(std::u16string_view text, std::u16string_view html) override
+    {
+        hueprev_dom_clipboard_html(text.data(), static_cast<int>(text.size()), html.data(),
+                                   static_cast<int>(html.size()));
+    }
+    PictureDone setPicture(const Picture &picture) override
+    {
+        std::u16string text;
+        std::vector<PreviewRun> letters;
+        for (const Picture::Letter &letter : picture.letters) {
+            text += letter.text;
+            letters.push_back({letter.color, letter.text.size()});
+        }
+        const facts::Control &box = facts::controlOf(facts::Kind::PreviewBox);
+        const int done = hueprev_dom_clipboard_picture(
+            text.data(), letters.data(), static_cast<int>(letters.size()), box.points,
+            facts::pixels(box.height), facts::kPreviewBackground, Picture::kWidest);
+        return {(done & 1) != 0, (done & 2) != 0};
+    }
 };
 
 // The strip's buttons, groups and rows, as the core describes them.

@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace hueprev::win32 {
 
@@ -24,8 +26,14 @@ public:
     explicit WindowClipboard(HWND owner) : owner_(owner) {}
     // Nothing is copied when another program holds the clipboard too long.
     void setText(std::u16string_view text) override;
+    // As CF_UNICODETEXT, and as "HTML Format" with its header.
+    void setHtml(std::u16string_view text, std::u16string_view html) override;
+    // As CF_DIB, from which Windows makes the other bitmap formats.
+    PictureDone setPicture(const Picture &picture) override;
 
 private:
+    // Each format's block, given to the clipboard at once; the blocks are freed if it took none.
+    void put(std::initializer_list<std::pair<UINT, HGLOBAL>> blocks);
     HWND owner_;
 };
 
