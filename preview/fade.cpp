@@ -132,7 +132,7 @@ std::vector<int> chooseCodes(std::span<const Lab> targets, double changeCost, st
     std::array<double, kColorCount> best{};
     measure(targets[0]);
     for (std::size_t c = 0; c < kColorCount; ++c) {
-        best[c] = allowed(ends, 0, n - 1, static_cast<int>(c)) ? distance[c] : kInfinite;
+        best[c] = allowed(ends, 0, n - 1, static_cast<int>(c)) ? static_cast<double>(distance[c]) : kInfinite;
     }
     for (std::size_t i = 1; i < n; ++i) {
         measure(targets[i]);
@@ -151,7 +151,9 @@ std::vector<int> chooseCodes(std::span<const Lab> targets, double changeCost, st
     if (ends) {
         // The last letter on its own code: only that way out counts.
         for (std::size_t c = 0; c < kColorCount; ++c) {
-            best[c] = static_cast<int>(c) == ends->last ? best[c] : kInfinite;
+            if (static_cast<int>(c) != ends->last) {
+                best[c] = kInfinite;
+            }
         }
     }
     int code = static_cast<int>(std::min_element(best.begin(), best.end()) - best.begin());

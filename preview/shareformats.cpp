@@ -168,16 +168,7 @@ std::u16string htmlCopy(std::u16string_view name)
 std::string windowsHtmlFormat(std::u16string_view html)
 {
     std::string fragment;
-    for (std::size_t at = 0; at < html.size(); ++at) {
-        char32_t code = html[at];
-        if (splitsPair(html, at + 1)) {
-            code = codePointOf(html[at], html[at + 1]);
-            ++at;
-        } else if (isHighSurrogate(html[at]) || isLowSurrogate(html[at])) {
-            code = 0xFFFD;
-        }
-        appendUtf8(fragment, code);
-    }
+    forEachCodePoint(html, [&](char32_t code) { appendUtf8(fragment, code); });
     const std::string before = "<html><body>\r\n<!--StartFragment-->";
     const std::string after = "<!--EndFragment-->\r\n</body></html>";
     // The header's offsets count its own bytes: each is written in ten digits.

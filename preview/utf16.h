@@ -38,4 +38,18 @@ constexpr bool splitsPair(std::u16string_view text, std::size_t at)
     return at > 0 && at < text.size() && isHighSurrogate(text[at - 1]) && isLowSurrogate(text[at]);
 }
 
+// Calls `visit(char32_t)` for each code point of the text, in order; a
+// surrogate without its other half is U+FFFD, as encoders write it.
+template <typename Visit> void forEachCodePoint(std::u16string_view text, Visit &&visit)
+{
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (splitsPair(text, at + 1)) {
+            visit(codePointOf(text[at], text[at + 1]));
+            ++at;
+        } else {
+            visit(isHighSurrogate(text[at]) || isLowSurrogate(text[at]) ? U'\uFFFD' : char32_t{text[at]});
+        }
+    }
+}
+
 } // namespace hueprev

@@ -225,6 +225,14 @@ class Image:
         self.data = ppm[len(ppm) - 3 * self.width * self.height:]
         self.origin = origin
 
+    def first_columns(self):
+        """Each colour the picture holds, with the leftmost column it stands in."""
+        first = {}
+        for x in range(self.width):
+            for y in range(self.height):
+                first.setdefault(self.at(x, y), x)
+        return first
+
     def at(self, x, y):
         i = 3 * ((y + self.origin[1]) * self.width + x + self.origin[0])
         return tuple(self.data[i:i + 3])

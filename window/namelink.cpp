@@ -72,16 +72,7 @@ std::optional<std::string> percentDecoded(std::string_view fragment)
 std::string linkFragment(std::u16string_view name)
 {
     std::string out;
-    for (std::size_t at = 0; at < name.size(); ++at) {
-        char32_t code = name[at];
-        if (splitsPair(name, at + 1)) {
-            code = codePointOf(name[at], name[at + 1]);
-            ++at;
-        } else if (isHighSurrogate(name[at]) || isLowSurrogate(name[at])) {
-            code = 0xFFFD;
-        }
-        appendEncoded(out, code);
-    }
+    forEachCodePoint(name, [&](char32_t code) { appendEncoded(out, code); });
     return out;
 }
 

@@ -200,10 +200,7 @@ class Commands(unittest.TestCase):
             ppm = subprocess.run(["pngtopnm" if kind == "image/png" else "bmptopnm"], input=data,
                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
             image = Image(ppm)
-            first = {}
-            for x in range(image.width):
-                for y in range(image.height):
-                    first.setdefault(image.at(x, y), x)
+            first = image.first_columns()
             self.assertIn((64, 64, 64), first)
             self.assertLess(first[(0, 255, 255)], first[(255, 0, 255)])
             self.assertEqual(app.close(), 0)

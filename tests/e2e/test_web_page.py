@@ -252,10 +252,7 @@ class Page(unittest.TestCase):
         import base64
         image = Image(subprocess.run(["pngtopnm"], input=base64.b64decode(held["image/png"]),
                                      stdout=subprocess.PIPE, check=True).stdout)
-        first = {}
-        for x in range(image.width):
-            for y in range(image.height):
-                first.setdefault(image.at(x, y), x)
+        first = image.first_columns()
         self.assertIn((64, 64, 64), first)
         self.assertLess(first[(0, 255, 255)], first[(255, 0, 255)])
         self.assertEqual(self.driver.execute_script("return document.activeElement.id"), "txtIn")

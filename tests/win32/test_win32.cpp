@@ -404,16 +404,16 @@ TEST_F(Controls, TheMenuBarSaysHowLongTheNameIsAndWhatATookDid)
         SendMessageW(edit, WM_CHAR, c, 0);
     }
     EXPECT_EQ(words(), L"Characters: 4, shown: 2");
-    // The Name menu as it opens: Remove unneeded codes, below Copy the name and a line, acts on
+    // The Name menu as it opens: Remove unneeded codes, below the copies and a line, acts on
     // the ^7, then is greyed.
     HMENU name = GetSubMenu(bar, 1);
     ASSERT_NE(name, nullptr);
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(name), 1);
-    EXPECT_EQ(GetMenuState(name, 2, MF_BYPOSITION) & MF_GRAYED, 0U);
-    SendMessageW(window, WM_COMMAND, GetMenuItemID(name, 2), 0);
+    EXPECT_EQ(GetMenuState(name, 3, MF_BYPOSITION) & MF_GRAYED, 0U);
+    SendMessageW(window, WM_COMMAND, GetMenuItemID(name, 3), 0);
     EXPECT_EQ(text(), u"ab");
     SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(name), 1);
-    EXPECT_NE(GetMenuState(name, 2, MF_BYPOSITION) & MF_GRAYED, 0U);
+    EXPECT_NE(GetMenuState(name, 3, MF_BYPOSITION) & MF_GRAYED, 0U);
     // Copy the name says so in the count's place.
     SendMessageW(window, WM_COMMAND, GetMenuItemID(name, 0), 0);
     EXPECT_EQ(words(), L"Copied");
