@@ -37,6 +37,16 @@ std::u16string guarded(std::u16string_view text)
     return out;
 }
 
+// What HTML must not see as itself in a name's text.
+struct Entity
+{
+    char16_t character;
+    std::u16string_view escaped;
+};
+constexpr Entity kEntities[] = {
+    {u'&', u"&amp;"}, {u'<', u"&lt;"}, {u'>', u"&gt;"}, {u'"', u"&quot;"}, {u'\'', u"&#39;"},
+};
+
 // Runs whose colours look alike to the format, `same(a, b)`, joined.
 template <typename Same> std::vector<ShareRun> joined(std::vector<ShareRun> runs, Same &&same)
 {
@@ -140,23 +150,11 @@ std::u16string htmlCopy(std::u16string_view name)
     for (const ShareRun &run : shareRuns(name)) {
         out += u"<span style=\"color:" + ascii(hexColor(colorOf(run.code))) + u"\">";
         for (const char16_t c : run.text) {
-            switch (c) {
-            case u'&':
-                out += u"&amp;";
-                break;
-            case u'<':
-                out += u"&lt;";
-                break;
-            case u'>':
-                out += u"&gt;";
-                break;
-            case u'"':
-                out += u"&quot;";
-                break;
-            case u'\'':
-                out += u"&#39;";
-                break;
-            default:
+            const auto *entity = std::find_if(std::begin(kEntities), std::end(kEntities),
+                                              [c](const Entity &e) { return e.character == c; });
+            if (entity != std::end(kEntities)) {
+                out += entity->escaped;
+            } else {
                 out += c;
             }
         }
