@@ -220,37 +220,46 @@ class Page(unittest.TestCase):
         self.type("^5Sky^6Rider")
         tool = lambda label: self.driver.find_element(  # noqa: E731
             "xpath", "//section//div[@aria-label='Copy as']//button[normalize-space()='%s']" % label).click()
-        # What the clipboard holds, each type as text (a picture as base64).
+        # What the clipboard holds, each type as text (a picture as base64); nothing yet where the
+        # browser is still writing it (a picture's PNG is made after the click), to be asked again.
+        self.driver.set_script_timeout(60)
         read = """const done = arguments[arguments.length - 1];
-            navigator.clipboard.read().then(async items => {
+            const reading = navigator.clipboard.read().then(async items => {
                 const held = {};
                 for (const type of items[0].types) {
                     const blob = await items[0].getType(type);
                     held[type] = type.startsWith('image/')
                         ? btoa(String.fromCharCode(...new Uint8Array(await blob.arrayBuffer()))) : await blob.text();
                 }
-                done(held);
-            }, error => done({error: String(error)}));"""
+                return held;
+            });
+            const later = new Promise(resolve => setTimeout(() => resolve({}), 2000));
+            Promise.race([reading, later]).then(done, error => done({error: String(error)}));"""
+
+        def held(kind, expected=None):
+            deadline = time.monotonic() + 30
+            while True:
+                got = self.driver.execute_async_script(read)
+                if (kind in got and expected in (None, got[kind])) or time.monotonic() > deadline:
+                    return got
+                time.sleep(0.1)
         tool("Discord")
-        self.assertEqual(self.driver.execute_async_script(read).get("text/plain"),
-                         "```ansi\n\x1b[36mSky\x1b[35mRider\n```")
+        discord = "```ansi\n\x1b[36mSky\x1b[35mRider\n```"
+        self.assertEqual(held("text/plain", discord).get("text/plain"), discord)
         self.assertEqual(self.driver.find_element("css selector", ".count").text, "Copied for Discord")
         tool("BBCode")
-        self.assertEqual(self.driver.execute_async_script(read).get("text/plain"),
-                         "[color=#00ffff]Sky[/color][color=#ff00ff]Rider[/color]")
+        bbcode = "[color=#00ffff]Sky[/color][color=#ff00ff]Rider[/color]"
+        self.assertEqual(held("text/plain", bbcode).get("text/plain"), bbcode)
         tool("HTML")
-        held = self.driver.execute_async_script(read)
+        html = held("text/html")
         self.assertIn('<span style="color:#00ffff">Sky</span><span style="color:#ff00ff">Rider</span>',
-                      held.get("text/html", ""))
-        self.assertTrue(held.get("text/plain", "").startswith('<span style="background:#404040'))
+                      html.get("text/html", ""))
+        self.assertTrue(html.get("text/plain", "").startswith('<span style="background:#404040'))
         tool("Picture")
-        deadline = time.monotonic() + 10
-        held = {}
-        while "image/png" not in held and time.monotonic() < deadline:
-            held = self.driver.execute_async_script(read)
-        self.assertIn("image/png", held)
+        picture = held("image/png")
+        self.assertIn("image/png", picture)
         import base64
-        image = Image(subprocess.run(["pngtopnm"], input=base64.b64decode(held["image/png"]),
+        image = Image(subprocess.run(["pngtopnm"], input=base64.b64decode(picture["image/png"]),
                                      stdout=subprocess.PIPE, check=True).stdout)
         first = image.first_columns()
         self.assertIn((64, 64, 64), first)
