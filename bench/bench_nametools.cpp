@@ -45,14 +45,14 @@ void colorRainbow(benchmark::State &state)
 // length (0 for none).
 void fadeThree(benchmark::State &state)
 {
-    const hueprev::FadeSpec spec{{hueprev::colorValue(255, 136, 0), hueprev::colorValue(136, 0, 255),
-                                  hueprev::colorValue(0, 200, 120)},
-                                 false};
+    const hueprev::ColorFade fade{{hueprev::colorValue(255, 136, 0), hueprev::colorValue(136, 0, 255),
+                                   hueprev::colorValue(0, 200, 120)},
+                                  false};
     const std::u16string name = hueprev::bench::nickname(static_cast<std::size_t>(state.range(0)), false);
     const auto over = static_cast<std::size_t>(state.range(1));
     const std::optional<std::size_t> limit = over > 0 ? std::optional(name.size() + over) : std::nullopt;
     for (auto _ : state) {
-        auto result = hueprev::fadeLetters(name, 0, name.size(), spec, limit);
+        auto result = hueprev::fadeLetters(name, 0, name.size(), fade, limit);
         benchmark::DoNotOptimize(result);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));

@@ -45,14 +45,14 @@ int changesOf(const std::vector<int> &codes)
 }
 } // namespace
 
-std::vector<Lab> fadeTargets(const FadeSpec &spec, std::size_t letters)
+std::vector<Lab> fadeTargets(const ColorFade &fade, std::size_t letters)
 {
     std::vector<Lab> out;
-    if (spec.colors.empty()) {
+    if (fade.colors.empty()) {
         return out;
     }
     std::vector<Lch> stops;
-    for (const ColorValue color : spec.colors) {
+    for (const ColorValue color : fade.colors) {
         stops.push_back(toLch(toOklab(color)));
     }
     out.reserve(letters);
@@ -82,7 +82,7 @@ std::vector<Lab> fadeTargets(const FadeSpec &spec, std::size_t letters)
             x.h = x.c < kAchromatic && y.c >= kAchromatic ? y.h : x.h;
             y.h = y.c < kAchromatic && x.c >= kAchromatic ? x.h : y.h;
             from = {x.l, x.c, x.h};
-            step = {y.l - x.l, y.c - x.c, towards(x.h, y.h, spec.longWay) - x.h};
+            step = {y.l - x.l, y.c - x.c, towards(x.h, y.h, fade.longWay) - x.h};
             const double radians = (from.h + step.h * t) * std::numbers::pi / 180;
             cosine = std::cos(radians);
             sine = std::sin(radians);
@@ -226,24 +226,24 @@ std::optional<std::vector<int>> chooseCodesWithin(std::span<const Lab> targets, 
     return codes;
 }
 
-FadeResult fadeLetters(std::u16string_view name, std::size_t from, std::size_t to, const FadeSpec &spec,
+FadeResult fadeLetters(std::u16string_view name, std::size_t from, std::size_t to, const ColorFade &fade,
                        std::optional<std::size_t> limit)
 {
     const auto length = [&](const std::optional<NameEdit> &edit) {
         return edit ? name.size() - edit->length + edit->text.size() : name.size();
     };
     const auto fits = [&](const std::optional<NameEdit> &edit) { return !limit || length(edit) <= *limit; };
-    if (spec.colors.empty()) {
+    if (fade.colors.empty()) {
         return {std::nullopt, fits(std::nullopt)};
     }
     // The letters' places in the fade, worked out once the range's letters are counted.
     std::vector<Lab> targets;
     Ends ends{};
     std::optional<NameEdit> edit = colorEachLetter(name, from, to, [&](std::size_t letters) {
-        targets = fadeTargets(spec, letters);
+        targets = fadeTargets(fade, letters);
         // A single letter is where the fade starts.
-        ends.first = nearestCode(toOklab(spec.colors.front()));
-        ends.last = letters == 1 ? ends.first : nearestCode(toOklab(spec.colors.back()));
+        ends.first = nearestCode(toOklab(fade.colors.front()));
+        ends.last = letters == 1 ? ends.first : nearestCode(toOklab(fade.colors.back()));
         return chooseCodes(targets, kChangeCost, ends);
     });
     if (targets.empty()) {

@@ -14,7 +14,7 @@ namespace hueprev {
 
 inline constexpr std::size_t kMostFadeColors = 8;
 
-struct FadeSpec
+struct ColorFade
 {
     std::vector<ColorValue> colors; // one to kMostFadeColors, spread evenly over the letters
     bool longWay = false;           // round the hue circle the longer way
@@ -22,7 +22,7 @@ struct FadeSpec
 
 // Each of `letters` letters' place in the fade, mixed in OKLCH; a colour
 // without hue takes its neighbour's.
-std::vector<Lab> fadeTargets(const FadeSpec &spec, std::size_t letters);
+std::vector<Lab> fadeTargets(const ColorFade &fade, std::size_t letters);
 
 // The codes for the letters, chosen for all at once: each letter's distance
 // to its place plus `changeCost` for each change of code, the least in
@@ -46,7 +46,7 @@ struct FadeResult
     std::optional<NameEdit> edit;
     bool fits;
 };
-FadeResult fadeLetters(std::u16string_view name, std::size_t from, std::size_t to, const FadeSpec &spec,
+FadeResult fadeLetters(std::u16string_view name, std::size_t from, std::size_t to, const ColorFade &fade,
                        std::optional<std::size_t> limit = std::nullopt);
 
 } // namespace hueprev

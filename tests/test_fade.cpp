@@ -62,11 +62,11 @@ TEST(ColorScience, EachCodeIsItsOwnNearestAndGreysStayGrey)
 }
 
 // The codes each letter of a fade over `letters` letters gets, without a limit.
-std::vector<int> fadeCodes(const FadeSpec &spec, std::size_t letters)
+std::vector<int> fadeCodes(const ColorFade &fade, std::size_t letters)
 {
     return chooseCodes(
-        fadeTargets(spec, letters), 0.01,
-        Ends{nearestCode(toOklab(spec.colors.front())), nearestCode(toOklab(spec.colors.back()))});
+        fadeTargets(fade, letters), 0.01,
+        Ends{nearestCode(toOklab(fade.colors.front())), nearestCode(toOklab(fade.colors.back()))});
 }
 
 TEST(Fade, WorkedFades)
@@ -116,7 +116,7 @@ TEST(Fade, ZeroChangeCostIsEachLettersNearestCode)
 
 TEST(Fade, TheNameFitsTheLimitAndTheEndsKeepTheirCodes)
 {
-    const FadeSpec orange{{colorValue(255, 136, 0), colorValue(136, 0, 255)}, false};
+    const ColorFade orange{{colorValue(255, 136, 0), colorValue(136, 0, 255)}, false};
     const FadeResult free = fadeLetters(u"Tarnvale", 0, 8, orange);
     ASSERT_TRUE(free.fits && free.edit);
     const FadeResult fitted = fadeLetters(u"Tarnvale", 0, 8, orange, 12);
@@ -135,18 +135,18 @@ TEST(Fade, TheNameFitsTheLimitAndTheEndsKeepTheirCodes)
         longName += u"ab ^3c";
     }
     names.push_back(longName);
-    const FadeSpec specs[] = {
+    const ColorFade fades[] = {
         orange,
         {{colorValue(255, 0, 0), colorValue(0, 0, 255)}, true},
         {{colorValue(20, 20, 20), colorValue(255, 255, 0), colorValue(0, 255, 255)}, false}};
     for (const std::u16string &text : names) {
         const std::size_t from = text.size() % 4;
         const std::size_t to = std::max(from, text.size() - text.size() % 3);
-        for (const FadeSpec &spec : specs) {
-            const FadeResult result = fadeLetters(text, from, to, spec);
+        for (const ColorFade &fade : fades) {
+            const FadeResult result = fadeLetters(text, from, to, fade);
             ASSERT_EQ(toolBreaks(text, from, to, result.edit, {}), "") << printable(text);
             const std::size_t limit = text.size() + 8;
-            const FadeResult within = fadeLetters(text, from, to, spec, limit);
+            const FadeResult within = fadeLetters(text, from, to, fade, limit);
             ASSERT_EQ(toolBreaks(text, from, to, within.edit, {}), "") << printable(text);
             ASSERT_TRUE(!within.fits || applied(text, within.edit).size() <= limit) << printable(text);
             if (result.edit) {
@@ -161,10 +161,10 @@ TEST(Fade, TheNameFitsTheLimitAndTheEndsKeepTheirCodes)
                     }
                 }
                 ASSERT_FALSE(shown.empty()) << printable(text);
-                EXPECT_EQ(shown.front(), colorOf(nearestCode(toOklab(spec.colors.front()))))
+                EXPECT_EQ(shown.front(), colorOf(nearestCode(toOklab(fade.colors.front()))))
                     << printable(text);
                 const ColorValue last =
-                    spec.colors[lettersTaken(text, from, to) > 1 ? spec.colors.size() - 1 : 0];
+                    fade.colors[lettersTaken(text, from, to) > 1 ? fade.colors.size() - 1 : 0];
                 EXPECT_EQ(shown.back(), colorOf(nearestCode(toOklab(last)))) << printable(text);
             }
         }

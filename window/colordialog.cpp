@@ -180,14 +180,14 @@ ColorValue ColorDialog::rowColor(std::size_t row) const
 
 void ColorDialog::update()
 {
-    FadeSpec spec{{}, choice_.longWay};
+    ColorFade fade{{}, choice_.longWay};
     bool readable = true;
     std::vector<ColorRow> rows;
     for (const std::u16string &text : choice_.colors) {
         ColorRow row;
         if (const std::optional<ColorValue> color = parseColor(text)) {
             const int code = nearestCode(toOklab(*color));
-            spec.colors.push_back(*color);
+            fade.colors.push_back(*color);
             // TRANSLATORS: the code a colour gives alone; %1$s is the code, %2$s its colour's name.
             row.alone = format("alone: %1$s %2$s", {colorCode(code), utf16(translate(colorName(code)))});
             row.swatch = colorOf(code);
@@ -224,7 +224,7 @@ void ColorDialog::update()
             limitError = utf16(translate("Type a whole number of characters, or nothing for no limit."));
         }
     }
-    result_ = readable ? fadeLetters(name_, from_, to_, spec, limit) : FadeResult{std::nullopt, false};
+    result_ = readable ? fadeLetters(name_, from_, to_, fade, limit) : FadeResult{std::nullopt, false};
     if (readable && !result_.fits) {
         // TRANSLATORS: %1$s is the most characters the player asked the name to fit.
         limitError = format("The name cannot fit in %1$s characters.", {digits});
