@@ -202,10 +202,15 @@ void Form::txtIn_Link(std::u16string_view fragment, bool opening)
     txtIn_.setSelText(joinLines(name));
 }
 
-std::optional<NameEdit> Form::toolEdit(const tools::Tool &tool, std::u16string_view name, Selection on) const
+NameRange Form::rangeOf(Selection on, std::size_t length)
 {
     const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
-    const std::size_t to = on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size();
+    return {from, on.length > 0 ? from + static_cast<std::size_t>(on.length) : length};
+}
+
+std::optional<NameEdit> Form::toolEdit(const tools::Tool &tool, std::u16string_view name, Selection on) const
+{
+    const auto [from, to] = rangeOf(on, name.size());
     switch (tool.action) {
     case tools::Action::RemoveUnneededCodes:
         return removeUnneededCodes(name);
@@ -237,10 +242,8 @@ bool Form::toolEnabled(std::size_t index) const
     case tools::Action::CopyLink:
         return !name.empty() && !linkBase_.empty();
     case tools::Action::AnyColors: {
-        const Selection on = playersSelection();
-        const auto from = static_cast<std::size_t>(on.length > 0 ? on.start : 0);
-        return lettersTaken(name, from,
-                            on.length > 0 ? from + static_cast<std::size_t>(on.length) : name.size()) > 0;
+        const auto [from, to] = rangeOf(playersSelection(), name.size());
+        return lettersTaken(name, from, to) > 0;
     }
     case tools::Action::RemoveUnneededCodes:
     case tools::Action::RemoveColors:
@@ -352,9 +355,7 @@ void Form::mnuTool_Click(std::size_t index)
     case tools::Action::AnyColors:
         if (toolEnabled(index)) {
             colorsOn_ = selection();
-            const auto from = static_cast<std::size_t>(colorsOn_.length > 0 ? colorsOn_.start : 0);
-            const std::size_t to =
-                colorsOn_.length > 0 ? from + static_cast<std::size_t>(colorsOn_.length) : name.size();
+            const auto [from, to] = rangeOf(colorsOn_, name.size());
             colors_ = std::make_unique<ColorDialog>(name, from, to, lastColors_);
             dialogs_.openColors(*colors_);
             return; // the focus comes back as it closes

@@ -110,6 +110,8 @@ private:
     };
 
     Selection selection() const;
+    // What a tool acts on: the selection, or the whole name when nothing is selected.
+    static NameRange rangeOf(Selection on, std::size_t length);
     // Copies the name, or the link to it, and says so.
     void copy(tools::Action action, const std::u16string &name);
     // Copies the whole name in a format for the places players show it, and says so.

@@ -138,11 +138,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     form_ = std::make_unique<Form>(*txtIn_, *preview_, Lent{timer_, notice_, clipboard_, *status_, *this});
     txtIn_->bind(*form_);
     form_->start();
-    const QList<QAction *> titles = bar->actions();
-    const std::vector<menus::Title> words = menus::menuBar();
-    for (std::size_t at = 0; at < words.size(); ++at) {
-        fillBarMenu(*titles.at(static_cast<qsizetype>(at))->menu(), words[at].menu);
-    }
     connect(buttons, &QButtonGroup::idClicked, this, [this](int index) { form_->cmdAddColor_Click(index); });
 }
 

@@ -233,7 +233,8 @@ bool ColorsDialog::command(int id, int code)
     case RowControl::kRemove:
         if (code == BN_CLICKED) {
             model_.removeRow(row);
-            SetFocus(rows_[std::min(row, ColorDialog::kRows - 1)].field);
+            // The row that took its place, or the last one left.
+            SetFocus(rows_[std::min(row, model_.choice().colors.size() - 1)].field);
         }
         return true;
     default:
