@@ -17,30 +17,23 @@
 
 namespace hueprev {
 
-namespace {
-QString qstring(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-} // namespace
-
 ColorsDialog::ColorsDialog(ColorDialog &model, QWidget *parent) : QDialog(parent), model_(model)
 {
     const ColorDialogWords words = colorDialogWords();
-    setWindowTitle(qstring(words.title));
+    setWindowTitle(QString::fromStdString(words.title));
     // Made in the order Tab takes them: each row, then what is below.
     auto *grid = new QGridLayout;
     for (std::size_t at = 0; at < rows_.size(); ++at) {
         Row &row = rows_[at];
-        row.label = new QLabel(qstring(words.rows[at]), this);
+        row.label = new QLabel(QString::fromStdString(words.rows[at]), this);
         row.field = new QLineEdit(this);
         row.label->setBuddy(row.field);
-        row.choose = new QPushButton(qstring(words.choose), this);
-        row.choose->setAccessibleName(qstring(words.chooseNames[at]));
+        row.choose = new QPushButton(QString::fromStdString(words.choose), this);
+        row.choose->setAccessibleName(QString::fromStdString(words.chooseNames[at]));
         row.swatch = new QLabel(this);
         row.swatch->setFixedSize(16, 16);
         row.alone = new QLabel(this);
-        row.remove = new QPushButton(qstring(words.removes[at]), this);
+        row.remove = new QPushButton(QString::fromStdString(words.removes[at]), this);
         const auto r = static_cast<int>(at);
         int column = 0;
         for (QWidget *widget : {static_cast<QWidget *>(row.label), static_cast<QWidget *>(row.field),
@@ -54,15 +47,15 @@ ColorsDialog::ColorsDialog(ColorDialog &model, QWidget *parent) : QDialog(parent
         connect(row.choose, &QPushButton::clicked, this, [this, at] { choose(at); });
         connect(row.remove, &QPushButton::clicked, this, [this, at] { model_.removeRow(at); });
     }
-    add_ = new QPushButton(qstring(words.add), this);
+    add_ = new QPushButton(QString::fromStdString(words.add), this);
     connect(add_, &QPushButton::clicked, this, [this] { model_.addRow(); });
-    longWay_ = new QCheckBox(qstring(words.longWay), this);
+    longWay_ = new QCheckBox(QString::fromStdString(words.longWay), this);
     connect(longWay_, &QCheckBox::toggled, this, [this](bool on) { model_.longWayToggled(on); });
-    auto *atMost = new QLabel(qstring(words.atMost), this);
+    auto *atMost = new QLabel(QString::fromStdString(words.atMost), this);
     limit_ = new QLineEdit(this);
     limit_->setMaximumWidth(60);
     atMost->setBuddy(limit_);
-    auto *characters = new QLabel(qstring(words.characters), this);
+    auto *characters = new QLabel(QString::fromStdString(words.characters), this);
     connect(limit_, &QLineEdit::textEdited, this,
             [this](const QString &text) { model_.limitEdited(u16view(text)); });
     limitError_ = new QLabel(this);
@@ -72,13 +65,13 @@ ColorsDialog::ColorsDialog(ColorDialog &model, QWidget *parent) : QDialog(parent
     QFont font{QString::fromLatin1(facts::kFontFace)};
     font.setPointSizeF(box.points);
     previewEdit_->setFont(font);
-    previewEdit_->setAccessibleName(qstring(facts::accessibleName(box)));
+    previewEdit_->setAccessibleName(QString::fromStdString(facts::accessibleName(box)));
     previewEdit_->setFocusPolicy(Qt::NoFocus);
     preview_ = std::make_unique<RichTextPreviewBox>(previewEdit_);
     count_ = new QLabel(this);
     auto *buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(qstring(words.ok), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qstring(words.cancel), QDialogButtonBox::RejectRole);
+    ok_ = buttons->addButton(QString::fromStdString(words.ok), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QString::fromStdString(words.cancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Return in a field or the check box is OK; a focused button takes its own.

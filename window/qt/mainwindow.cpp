@@ -39,11 +39,6 @@ void addTahoma()
     [[maybe_unused]] static const int id = QFontDatabase::addApplicationFont(QStringLiteral(HUEPREV_TAHOMA));
 }
 
-QString qstring(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
-
 QToolButton *makeButton(int index, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
@@ -100,7 +95,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
             widget = button;
             break;
         }
-        widget->setObjectName(qstring(facts::objectName(control)));
+        widget->setObjectName(QString::fromStdString(facts::objectName(control)));
         widget->setGeometry(facts::pixels(control.left), facts::pixels(control.top),
                             facts::pixels(control.width), facts::pixels(control.height));
         if (control.points > 0) {
@@ -108,9 +103,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
             font.setPointSizeF(control.points);
             widget->setFont(font);
         }
-        widget->setAccessibleName(qstring(facts::accessibleName(control)));
-        widget->setAccessibleDescription(qstring(facts::accessibleDescription(control)));
-        widget->setToolTip(qstring(facts::toolTip(control)));
+        widget->setAccessibleName(QString::fromStdString(facts::accessibleName(control)));
+        widget->setAccessibleDescription(QString::fromStdString(facts::accessibleDescription(control)));
+        widget->setToolTip(QString::fromStdString(facts::toolTip(control)));
     }
 
     QMenuBar *bar = makeMenuBar();
@@ -147,7 +142,7 @@ QMenuBar *MainWindow::makeMenuBar()
     bar->setNativeMenuBar(false); // the count stands in it: never moved to a desktop's global menu
     // Each menu is made anew as it opens, as the form describes it then.
     for (const menus::Title &title : menus::menuBar()) {
-        QMenu *menu = bar->addMenu(qstring(title.label));
+        QMenu *menu = bar->addMenu(QString::fromStdString(title.label));
         connect(menu, &QMenu::aboutToShow, this,
                 [this, menu, which = title.menu] { fillBarMenu(*menu, which); });
     }
@@ -189,7 +184,8 @@ void MainWindow::closeColors()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::about(this, qstring(menus::aboutTitle()), qstring(tools::aboutText(HUEPREV_VERSION)));
+    QMessageBox::about(this, QString::fromStdString(menus::aboutTitle()),
+                       QString::fromStdString(tools::aboutText(HUEPREV_VERSION)));
     txtIn_->setFocus();
 }
 
